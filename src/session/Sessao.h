@@ -1,0 +1,57 @@
+// The session record: the process-wide state every window reads (current
+// company, branch, installation switch, user, directories, access-log
+// context). Filled by start-up, the branch window and the access check.
+// Single-threaded: only the window thread touches it. Tests call Reiniciar().
+#pragma once
+
+#include <QString>
+#include <array>
+
+struct EntradaEmpresa {
+    QString Codigo; // LOJA written with two digits; empty when unused
+    QString Diretorio;
+    QString Nome;
+};
+
+struct DadosSessao {
+    bool EmpresaDisponivel = false;
+    int NumEmpresas = 0;
+    int Grupo = 0;
+    int Loja = 0;
+    QString NomeEmpresa;
+    bool MultiEmpresas = false;
+    bool ClienteUnico = false;
+    bool ProdutoUnico = false;
+    std::array<EntradaEmpresa, 50> Empresas;
+    QString DirLojaZero;
+    QString DirEmpresa;
+    bool Matriz = false;
+    QString CaminhoAlias;
+    QString SenhaEmpresaDigitada;
+    int Filial = 0;
+    QString FilialTexto;
+    QString NomeFilial;
+    QString DirCobol;
+    bool TermServ = false;
+    int FatModNf = 0;
+    QString Modulo;
+    QString Usuario;
+    QString Nivel;
+    bool UsaPermissoes = false;
+    QString AliasPermissoes;
+    QString LogTabela;
+    QString LogRegistro;
+    QString LogOperacao;
+};
+
+class Sessao {
+public:
+    static DadosSessao& dados();
+    // Back to a fresh record (tests, and nothing else).
+    static void Reiniciar();
+};
+
+// Shorthand used everywhere: Sess().Filial, Sess().FatModNf ...
+inline DadosSessao& Sess() {
+    return Sessao::dados();
+}

@@ -1,0 +1,111 @@
+// One open database (a directory's SQLite file) of one store session.
+// Only the store uses this header.
+#pragma once
+
+#include "TipoCampo.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <sqlite3.h>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct DefTabela;
+
+using InfoColuna = DefCampo;
+
+struct InfoIndice {
+    QString nome; // "" for the primary index
+    std::vector<int> colunas;
+    bool unico = false;
+    bool ignoraCaixa = false;
+};
+
+struct InfoTabela {
+    QString nome;    // as stored in the database
+    QString esquema; // "main" or the schema of an attached directory
+    std::vector<InfoColuna> colunas;
+    std::vector<InfoIndice> indices; // primary first when there is one
+    bool temPrimario = false;
+
+    int coluna(const QString& campo) const; // -1 when absent
+    const InfoIndice* indice(const QString& nome) const;
+    QString sqlNome() const; // quoted, schema-qualified
+};
+
+// Test hook: the Nth write statement from now fails (0 = never).
+namespace InjecaoFalhas {
+void falharNaEscrita(int n);
+bool deveFalhar();
+} // namespace InjecaoFalhas
+
+class Banco {
+public:
+    Banco(const QString& dirArmazenado, const QString& dirHost);
+    ~Banco();
+    Banco(const Banco&) = delete;
+    Banco& operator=(const Banco&) = delete;
+
+    static constexpr const char* ArquivoBanco = "PCP.sqlite";
+    static constexpr const char* ArquivoTravas = "PCP.travas";
+
+    sqlite3* db() const { return db_; }
+    const QString& diretorio() const { return dirArmazenado_; }
+
+    // Table description; creates a defined table when missing and adds the
+    // columns and indexes an older file lacks. Throws when it cannot exist.
+    const InfoTabela& tabela(const QString& nome);
+    bool existe(const QString& nome);
+    void criar(const DefTabela& def);
+    // Forgets cached descriptions (after ALTER TABLE and the like).
+    void esquecerEsquema();
+
+    // Cached prepared statement, reset and unbound.
+    sqlite3_stmt* preparar(const std::string& sql);
+    void executar(const QString& sql);
+
+    void iniciarEscrita(); // BEGIN IMMEDIATE
+    void confirmar();
+    void desfazer() noexcept;
+    // Counts this connection's own writes; cursors compare it to drop
+    // rows they read ahead.
+    quint64 escritas() const { return escritas_; }
+    void marcarEscrita() { ++escritas_; }
+    // Changes when another connection commits.
+    qint64 versaoDados();
+
+    bool travar(quint64 posicao);
+    void destravar(quint64 posicao);
+
+    // Schema name under which another directory's database is attached.
+    QString esquemaDe(const QString& dirArmazenado, const QString& dirHost);
+
+    // Throws ErroBanco for an SQLite result code (Key violation. for a
+    // unique constraint).
+    [[noreturn]] void falhar(int rc) const;
+    void verificar(int rc) const {
+        if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
+            falhar(rc);
+    }
+
+private:
+    InfoTabela lerInfo(const QString& nome, const QString& esquema);
+    void atualizarEsquema(const DefTabela& def, const QString& esquema);
+
+    QString dirArmazenado_;
+    QString dirHost_;
+    sqlite3* db_ = nullptr;
+    int fdTravas_ = -1;
+    quint64 escritas_ = 0;
+    sqlite3_stmt* stmtVersao_ = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> cache_;
+    QHash<QString, InfoTabela> infos_; // upper(schema.name) -> description
+    QHash<QString, QString> anexos_;   // host dir -> schema
+    QHash<quint64, int> travasMinhas_; // lock position -> count
+};
+
+// SQLite values of the stored types.
+QString TextoSqlite(sqlite3_stmt* st, int col);
+TipoCampo TipoDeclarado(const QString& tipo, int* tamanho);

@@ -1,0 +1,401 @@
+#include "ConjuntoDados.h"
+
+#include "Banco_interno.h"
+#include "ErroBanco.h"
+#include "SessaoBanco.h"
+#include "Tabela.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+const QString FormatoHora = "HH:mm:ss.zzz";
+const QString FormatoDataHora = "yyyy-MM-dd HH:mm:ss.zzz";
+
+QDate lerData(const QString& s) {
+    QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+    if (!d.isValid())
+        d = QDate::fromString(s, "dd/MM/yyyy");
+    return d;
+}
+
+QTime lerHora(const QString& s) {
+    QTime t = QTime::fromString(s, FormatoHora);
+    if (!t.isValid())
+        t = QTime::fromString(s, "HH:mm:ss");
+    if (!t.isValid())
+        t = QTime::fromString(s, "HH:mm");
+    return t;
+}
+
+QDateTime lerDataHora(const QString& s) {
+    QDateTime dt = QDateTime::fromString(s, FormatoDataHora);
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, "yyyy-MM-dd HH:mm:ss");
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, "dd/MM/yyyy HH:mm:ss");
+    if (!dt.isValid()) {
+        const QDate d = lerData(s);
+        if (d.isValid())
+            dt = QDateTime(d, QTime(0, 0));
+    }
+    return dt;
+}
+
+[[noreturn]] void valorInvalido(const DefCampo& c, const QVariant& v) {
+    throw ErroBanco("'" + v.toString() + "' is not a valid value for field '" + c.nome + "'");
+}
+
+double lerNumero(const DefCampo& c, const QVariant& v) {
+    bool ok = true;
+    double d;
+    if (v.typeId() == QMetaType::QString) {
+        QString s = v.toString().trimmed();
+        s.remove('.').replace(',', '.'); // "1.234,56" as the operator types it
+        d = s.toDouble(&ok);
+        if (!ok)
+            d = v.toString().trimmed().toDouble(&ok);
+    } else {
+        d = v.toDouble(&ok);
+    }
+    if (!ok || !std::isfinite(d))
+        valorInvalido(c, v);
+    return d;
+}
+} // namespace
+
+QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
+    if (!v.isValid() || v.isNull())
+        return QVariant();
+    if (v.typeId() == QMetaType::QString && v.toString().isEmpty())
+        return QVariant();
+    switch (c.tipo) {
+    case TipoCampo::Texto: {
+        QString s =
+            v.typeId() == QMetaType::QDate ? v.toDate().toString("dd/MM/yyyy") : v.toString();
+        if (c.tamanho > 0 && s.size() > c.tamanho)
+            s.truncate(c.tamanho);
+        return s.isEmpty() ? QVariant() : QVariant(s);
+    }
+    case TipoCampo::Memo:
+        return v.toString();
+    case TipoCampo::Short:
+    case TipoCampo::Long:
+    case TipoCampo::AutoInc: {
+        const double d = v.typeId() == QMetaType::Bool ? (v.toBool() ? 1 : 0) : lerNumero(c, v);
+        const double r = std::trunc(d);
+        const double limite = c.tipo == TipoCampo::Short ? 32767.0 : 2147483647.0;
+        if (r > limite || r < -limite - 1)
+            throw ErroBanco("Value out of range for field '" + c.nome + "': " + v.toString());
+        return int(r);
+    }
+    case TipoCampo::Number:
+        return lerNumero(c, v);
+    case TipoCampo::Money:
+        return double(std::llround(lerNumero(c, v) * 10000.0)) / 10000.0;
+    case TipoCampo::Logico:
+        if (v.typeId() == QMetaType::QString) {
+            const QString s = v.toString().trimmed().toUpper();
+            if (s == "TRUE" || s == "T" || s == "S" || s == "1")
+                return true;
+            if (s == "FALSE" || s == "F" || s == "N" || s == "0")
+                return false;
+            valorInvalido(c, v);
+        }
+        return v.toBool();
+    case TipoCampo::Data: {
+        const QDate d = v.typeId() == QMetaType::QDate       ? v.toDate()
+                        : v.typeId() == QMetaType::QDateTime ? v.toDateTime().date()
+                                                             : lerData(v.toString().trimmed());
+        if (!d.isValid())
+            valorInvalido(c, v);
+        return d;
+    }
+    case TipoCampo::Hora: {
+        const QTime t = v.typeId() == QMetaType::QTime       ? v.toTime()
+                        : v.typeId() == QMetaType::QDateTime ? v.toDateTime().time()
+                                                             : lerHora(v.toString().trimmed());
+        if (!t.isValid())
+            valorInvalido(c, v);
+        return t;
+    }
+    case TipoCampo::DataHora: {
+        const QDateTime dt = v.typeId() == QMetaType::QDateTime ? v.toDateTime()
+                             : v.typeId() == QMetaType::QDate   ? QDateTime(v.toDate(), QTime(0, 0))
+                                                              : lerDataHora(v.toString().trimmed());
+        if (!dt.isValid())
+            valorInvalido(c, v);
+        return dt;
+    }
+    }
+    return v;
+}
+
+// ---- LoteLinhas ----
+
+void LoteLinhas::limpar() {
+    celulas_.clear();
+    rowids_.clear();
+    arena_.clear();
+    colunas_ = 0;
+}
+
+void LoteLinhas::adicionar(sqlite3_stmt* st, int primeira, int colunas) {
+    colunas_ = colunas;
+    rowids_.push_back(primeira > 0 ? sqlite3_column_int64(st, 0) : qint64(rowids_.size()));
+    for (int c = 0; c < colunas; ++c) {
+        Celula cel;
+        cel.tipo = sqlite3_column_type(st, primeira + c);
+        switch (cel.tipo) {
+        case SQLITE_INTEGER:
+            cel.i = sqlite3_column_int64(st, primeira + c);
+            break;
+        case SQLITE_FLOAT:
+            cel.d = sqlite3_column_double(st, primeira + c);
+            break;
+        case SQLITE_NULL:
+            cel.i = 0;
+            break;
+        default: {
+            const char* txt = reinterpret_cast<const char*>(sqlite3_column_text(st, primeira + c));
+            const int n = sqlite3_column_bytes(st, primeira + c);
+            cel.tipo = SQLITE_TEXT;
+            cel.s.inicio = quint32(arena_.size());
+            cel.s.tamanho = quint32(n);
+            arena_.append(txt, size_t(n));
+        }
+        }
+        celulas_.push_back(cel);
+    }
+}
+
+void LoteLinhas::manter(int de, int n) {
+    if (de == 0 && n == linhas())
+        return;
+    std::vector<Celula> cel(celulas_.begin() + de * colunas_,
+                            celulas_.begin() + (de + n) * colunas_);
+    std::vector<qint64> ids(rowids_.begin() + de, rowids_.begin() + de + n);
+    celulas_ = std::move(cel);
+    rowids_ = std::move(ids);
+}
+
+bool LoteLinhas::nulo(int linha, int coluna) const {
+    return celulas_[size_t(linha * colunas_ + coluna)].tipo == SQLITE_NULL;
+}
+
+void LoteLinhas::vincular(sqlite3_stmt* st, int p, int linha, int coluna) const {
+    const Celula& c = celulas_[size_t(linha * colunas_ + coluna)];
+    switch (c.tipo) {
+    case SQLITE_INTEGER:
+        sqlite3_bind_int64(st, p, c.i);
+        break;
+    case SQLITE_FLOAT:
+        sqlite3_bind_double(st, p, c.d);
+        break;
+    case SQLITE_TEXT:
+        sqlite3_bind_text(st, p, arena_.data() + c.s.inicio, int(c.s.tamanho), SQLITE_TRANSIENT);
+        break;
+    default:
+        sqlite3_bind_null(st, p);
+    }
+}
+
+QVariant LoteLinhas::valor(int linha, int coluna, TipoCampo tipo) const {
+    const Celula& c = celulas_[size_t(linha * colunas_ + coluna)];
+    if (c.tipo == SQLITE_NULL)
+        return QVariant();
+    auto texto = [&] {
+        if (c.tipo == SQLITE_TEXT)
+            return QString::fromUtf8(arena_.data() + c.s.inicio, qsizetype(c.s.tamanho));
+        return c.tipo == SQLITE_INTEGER ? QString::number(c.i) : QString::number(c.d, 'g', 17);
+    };
+    auto numero = [&] {
+        return c.tipo == SQLITE_INTEGER ? double(c.i)
+               : c.tipo == SQLITE_FLOAT ? c.d
+                                        : texto().toDouble();
+    };
+    switch (tipo) {
+    case TipoCampo::Short:
+    case TipoCampo::Long:
+    case TipoCampo::AutoInc:
+        return c.tipo == SQLITE_INTEGER ? QVariant(int(c.i)) : QVariant(int(numero()));
+    case TipoCampo::Number:
+    case TipoCampo::Money:
+        return numero();
+    case TipoCampo::Logico:
+        return numero() != 0;
+    case TipoCampo::Data:
+        return lerData(texto());
+    case TipoCampo::Hora:
+        return lerHora(texto());
+    case TipoCampo::DataHora:
+        return lerDataHora(texto());
+    case TipoCampo::Texto:
+    case TipoCampo::Memo:
+        return texto();
+    }
+    return texto();
+}
+
+// ---- Campo ----
+
+QString Campo::nome() const {
+    return ds_->colunas_[size_t(i_)].nome;
+}
+TipoCampo Campo::tipo() const {
+    return ds_->colunas_[size_t(i_)].tipo;
+}
+int Campo::tamanho() const {
+    return ds_->colunas_[size_t(i_)].tamanho;
+}
+bool Campo::ehNulo() const {
+    return ds_->nuloAtual(i_);
+}
+QVariant Campo::valor() const {
+    return ds_->valorAtual(i_);
+}
+
+QString Campo::texto() const {
+    const QVariant v = valor();
+    if (!v.isValid())
+        return QString();
+    switch (tipo()) {
+    case TipoCampo::Data:
+        return v.toDate().toString("dd/MM/yyyy");
+    case TipoCampo::Hora:
+        return v.toTime().toString("HH:mm:ss");
+    case TipoCampo::DataHora:
+        return v.toDateTime().toString("dd/MM/yyyy HH:mm:ss");
+    case TipoCampo::Logico:
+        return v.toBool() ? "True" : "False";
+    case TipoCampo::Number:
+    case TipoCampo::Money:
+        return QString::number(v.toDouble(), 'g', 15);
+    default:
+        return v.toString();
+    }
+}
+
+int Campo::inteiro() const {
+    return int(inteiroLongo());
+}
+qint64 Campo::inteiroLongo() const {
+    const QVariant v = valor();
+    if (v.typeId() == QMetaType::QString)
+        return qint64(v.toString().trimmed().toDouble());
+    return qint64(v.toDouble());
+}
+double Campo::numero() const {
+    const QVariant v = valor();
+    return v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble() : v.toDouble();
+}
+bool Campo::logico() const {
+    return valor().toBool();
+}
+QDate Campo::data() const {
+    const QVariant v = valor();
+    return v.typeId() == QMetaType::QDateTime ? v.toDateTime().date() : v.toDate();
+}
+QTime Campo::hora() const {
+    const QVariant v = valor();
+    return v.typeId() == QMetaType::QDateTime ? v.toDateTime().time() : v.toTime();
+}
+QDateTime Campo::dataHora() const {
+    const QVariant v = valor();
+    return v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0)) : v.toDateTime();
+}
+void Campo::definir(const QVariant& v) {
+    ds_->definirValor(i_, v);
+}
+
+// ---- ConjuntoDados ----
+
+ConjuntoDados::ConjuntoDados(SessaoBanco* sessao)
+    : sessao_(sessao ? sessao : &SessaoBanco::padrao()), nomeBanco_("Orvalo") {}
+
+ConjuntoDados::~ConjuntoDados() {
+    if (estado_ != EstadoDados::Inativo)
+        sessao_->remover(this);
+}
+
+void ConjuntoDados::fechar() {
+    if (estado_ == EstadoDados::Inativo)
+        return;
+    sessao_->remover(this);
+    estado_ = EstadoDados::Inativo;
+    lote_.limpar();
+    buffer_.clear();
+    pos_ = -1;
+    eof_ = bof_ = true;
+}
+
+int ConjuntoDados::indiceCampo(const QString& nome) const {
+    for (size_t i = 0; i < colunas_.size(); ++i)
+        if (colunas_[i].nome.compare(nome, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+QStringList ConjuntoDados::nomesCampos() const {
+    QStringList r;
+    for (const auto& c : colunas_)
+        r << c.nome;
+    return r;
+}
+
+Campo ConjuntoDados::campo(const QString& nome) {
+    const int i = indiceCampo(nome);
+    if (i < 0)
+        throw ErroBanco(nomeTabela().isEmpty() ? "Field '" + nome + "' not found"
+                                               : nomeTabela() + ": Field '" + nome + "' not found");
+    return Campo(this, i);
+}
+
+QVariant ConjuntoDados::valorAtual(int coluna) const {
+    if (estado_ == EstadoDados::Editando || estado_ == EstadoDados::Inserindo)
+        return buffer_[size_t(coluna)];
+    if (pos_ < 0)
+        return QVariant();
+    return lote_.valor(pos_, coluna, colunas_[size_t(coluna)].tipo);
+}
+
+bool ConjuntoDados::nuloAtual(int coluna) const {
+    if (estado_ == EstadoDados::Editando || estado_ == EstadoDados::Inserindo)
+        return !buffer_[size_t(coluna)].isValid();
+    return pos_ < 0 || lote_.nulo(pos_, coluna);
+}
+
+void ConjuntoDados::definirValor(int coluna, const QVariant& v) {
+    if (estado_ != EstadoDados::Editando && estado_ != EstadoDados::Inserindo)
+        throw ErroBanco("Dataset not in edit or insert mode");
+    buffer_[size_t(coluna)] = NormalizarValor(colunas_[size_t(coluna)], v);
+}
+
+void ConjuntoDados::editar() {
+    throw ErroBanco("Cannot modify a read-only dataset");
+}
+void ConjuntoDados::incluir() {
+    throw ErroBanco("Cannot modify a read-only dataset");
+}
+void ConjuntoDados::gravar() {
+    throw ErroBanco("Cannot modify a read-only dataset");
+}
+void ConjuntoDados::excluir() {
+    throw ErroBanco("Cannot modify a read-only dataset");
+}
+void ConjuntoDados::cancelar() {}
+
+void ConjuntoDados::posicionou() {
+    for (Tabela* t : detalhes_)
+        t->seguirMestre();
+}
+
+void ConjuntoDados::registrarDetalhe(Tabela* t) {
+    if (std::find(detalhes_.begin(), detalhes_.end(), t) == detalhes_.end())
+        detalhes_.push_back(t);
+}
+
+void ConjuntoDados::removerDetalhe(Tabela* t) {
+    detalhes_.erase(std::remove(detalhes_.begin(), detalhes_.end(), t), detalhes_.end());
+}

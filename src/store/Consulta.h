@@ -1,0 +1,45 @@
+// A query: SQL given as lines, ":Name" parameters bound by name, opened for
+// a result (read-only rows, walked like a cursor) or executed as a
+// statement. The SQL is the legacy dialect (DialetoSql.h); tables named by
+// full path are reached by attaching their directory's database.
+#pragma once
+
+#include "ConjuntoDados.h"
+
+#include <QHash>
+#include <QStringList>
+
+class Consulta : public ConjuntoDados {
+public:
+    explicit Consulta(SessaoBanco* sessao = nullptr);
+    ~Consulta() override;
+
+    // The SQL lines; changing them closes the query.
+    void setSql(const QStringList& linhas);
+    void adicionarLinha(const QString& linha);
+    void limparSql();
+    const QStringList& sql() const { return sql_; }
+
+    // Parameter names are compared without regard to case.
+    void definirParametro(const QString& nome, const QVariant& valor);
+
+    // Runs a SELECT and positions on its first row.
+    void abrir() override;
+    // Runs statements (UPDATE, INSERT, DELETE, ALTER ...), each durable.
+    void executar();
+    int linhasAfetadas() const { return afetadas_; }
+
+    void primeiro() override;
+    void proximo() override;
+    void anterior() override;
+    void ultimo() override;
+    int contarRegistros() override;
+
+private:
+    std::vector<struct sqlite3_stmt*> preparar(class Banco*& banco, QStringList& params);
+    void vincularParametros(struct sqlite3_stmt* st, const QStringList& params) const;
+
+    QStringList sql_;
+    QHash<QString, QVariant> parametros_;
+    int afetadas_ = 0;
+};

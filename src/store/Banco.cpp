@@ -188,7 +188,7 @@ void Banco::confirmar() {
     const int rc = sqlite3_step(st);
     sqlite3_reset(st);
     verificar(rc);
-    ++escritas_;
+    ++escritasProcesso_;
 }
 
 void Banco::desfazer() noexcept {
@@ -271,6 +271,7 @@ bool Banco::existe(const QString& nome) {
 
 void Banco::esquecerEsquema() {
     infos_.clear();
+    versoesEsquema_.clear();
     // Prepared statements may name dropped or altered tables.
     for (auto& [sql, st] : cache_)
         sqlite3_finalize(st);
@@ -344,7 +345,7 @@ void Banco::criar(const DefTabela& def) {
         throw;
     }
     infos_.remove(("main." + def.nome).toUpper());
-    ++escritas_;
+    ++escritasProcesso_;
 }
 
 InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
@@ -412,7 +413,16 @@ InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
     return info;
 }
 
-const InfoTabela& Banco::tabela(const QString& nomeArquivo) {
+qint64 Banco::versaoEsquema(const QString& esquema) {
+    sqlite3_stmt* st = preparar("PRAGMA " + esquema.toStdString() + ".schema_version");
+    qint64 v = -1;
+    if (sqlite3_step(st) == SQLITE_ROW)
+        v = sqlite3_column_int64(st, 0);
+    sqlite3_reset(st);
+    return v;
+}
+
+std::shared_ptr<const InfoTabela> Banco::tabela(const QString& nomeArquivo) {
     QString esquema = "main";
     QString nome = nomeArquivo;
     const qsizetype ponto = nome.indexOf('.');
@@ -422,6 +432,12 @@ const InfoTabela& Banco::tabela(const QString& nomeArquivo) {
     }
     nome = NomeTabelaNormalizado(nome);
     const QString chave = (esquema + '.' + nome).toUpper();
+    // Another connection may have altered the table since it was read.
+    const qint64 versao = versaoEsquema(esquema);
+    if (versoesEsquema_.value(esquema, -2) != versao) {
+        infos_.clear();
+        versoesEsquema_.insert(esquema, versao);
+    }
     auto it = infos_.constFind(chave);
     if (it != infos_.constEnd())
         return it.value();
@@ -441,5 +457,8 @@ const InfoTabela& Banco::tabela(const QString& nomeArquivo) {
         if (nova.colunas.size() + nova.indices.size() != antes)
             info = std::move(nova);
     }
-    return infos_.insert(chave, std::move(info)).value();
+    versoesEsquema_.insert(esquema, versaoEsquema(esquema));
+    auto ptr = std::make_shared<const InfoTabela>(std::move(info));
+    infos_.insert(chave, ptr);
+    return ptr;
 }

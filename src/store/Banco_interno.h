@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <sqlite3.h>
 #include <string>
 #include <unordered_map>
@@ -56,7 +57,7 @@ public:
 
     // Table description; creates a defined table when missing and adds the
     // columns and indexes an older file lacks. Throws when it cannot exist.
-    const InfoTabela& tabela(const QString& nome);
+    std::shared_ptr<const InfoTabela> tabela(const QString& nome);
     bool existe(const QString& nome);
     void criar(const DefTabela& def);
     // Forgets cached descriptions (after ALTER TABLE and the like).
@@ -69,10 +70,10 @@ public:
     void iniciarEscrita(); // BEGIN IMMEDIATE
     void confirmar();
     void desfazer() noexcept;
-    // Counts this connection's own writes; cursors compare it to drop
-    // rows they read ahead.
-    quint64 escritas() const { return escritas_; }
-    void marcarEscrita() { ++escritas_; }
+    // Counts every commit made in this process (all stations of it);
+    // cursors compare it to drop the rows they read ahead.
+    static quint64 escritas() { return escritasProcesso_; }
+    static void marcarEscrita() { ++escritasProcesso_; }
     // Changes when another connection commits.
     qint64 versaoDados();
 
@@ -91,6 +92,7 @@ public:
     }
 
 private:
+    qint64 versaoEsquema(const QString& esquema);
     InfoTabela lerInfo(const QString& nome, const QString& esquema);
     void atualizarEsquema(const DefTabela& def, const QString& esquema);
 
@@ -98,12 +100,13 @@ private:
     QString dirHost_;
     sqlite3* db_ = nullptr;
     int fdTravas_ = -1;
-    quint64 escritas_ = 0;
+    static inline quint64 escritasProcesso_ = 0;
     sqlite3_stmt* stmtVersao_ = nullptr;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;
-    QHash<QString, InfoTabela> infos_; // upper(schema.name) -> description
-    QHash<QString, QString> anexos_;   // host dir -> schema
-    QHash<quint64, int> travasMinhas_; // lock position -> count
+    QHash<QString, std::shared_ptr<const InfoTabela>> infos_; // upper(schema.name)
+    QHash<QString, qint64> versoesEsquema_;                   // schema -> schema_version read
+    QHash<QString, QString> anexos_;                          // host dir -> schema
+    QHash<quint64, int> travasMinhas_;                        // lock position -> count
 };
 
 // SQLite values of the stored types.

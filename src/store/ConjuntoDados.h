@@ -67,8 +67,9 @@ public:
     // Keeps only rows [de, de + n).
     void manter(int de, int n);
 
-    quint64 escritas = 0; // own-connection write count when read
-    qint64 versao = 0;    // data_version when read
+    quint64 escritas = 0;    // process-wide commit count when read
+    qint64 versao = 0;       // data_version when last checked
+    qint64 verificadoEm = 0; // steady clock (ns) of that check
 
 private:
     struct Celula {

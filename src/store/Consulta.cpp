@@ -87,10 +87,10 @@ std::vector<sqlite3_stmt*> Consulta::preparar(Banco*& banco, QStringList& params
             const QString bare = NomeTabelaNormalizado(nome);
             s->banco(dir).tabela(bare);
             const QString esquema = b->esquemaDe(dir, Caminhos::atual().resolver(dir));
-            return esquema == "main" ? b->tabela(bare).sqlNome()
-                                     : b->tabela(esquema + '.' + bare).sqlNome();
+            return esquema == "main" ? b->tabela(bare)->sqlNome()
+                                     : b->tabela(esquema + '.' + bare)->sqlNome();
         }
-        return b->tabela(nome).sqlNome();
+        return b->tabela(nome)->sqlNome();
     };
     const DialetoSql::Traducao t = DialetoSql::traduzir(sql_.join('\n'), tabela);
     params = t.parametros;

@@ -214,7 +214,7 @@ struct Tradutor {
                                                     : nullptr;
                     if (!fmt)
                         throw ErroBanco("Invalid EXTRACT part: " + t[parte].texto);
-                    out += QString("CAST(strftime('%1', ").arg(fmt);
+                    out += QString("CAST(strftime('%1',").arg(fmt);
                     pilha.push_back({Fecho::Extract, emFrom});
                     emFrom = false;
                     i = from;

@@ -116,10 +116,10 @@ bool SessaoBanco::existeTabela(const QString& nomeBanco, const QString& tabela) 
 void SessaoBanco::esvaziarTabela(const QString& nomeBanco, const QString& tabela) {
     QString nome;
     Banco& b = bancoDaTabela(nomeBanco, tabela, nome);
-    const InfoTabela& info = b.tabela(nome);
+    const auto info = b.tabela(nome);
     b.iniciarEscrita();
     try {
-        b.executar("DELETE FROM " + info.sqlNome());
+        b.executar("DELETE FROM " + info->sqlNome());
         b.confirmar();
     } catch (...) {
         b.desfazer();

@@ -6,6 +6,8 @@
 #include "ErroBanco.h"
 #include "SessaoBanco.h"
 
+#include <chrono>
+
 namespace {
 constexpr int LoteMaximo = 256;
 
@@ -86,7 +88,7 @@ void Tabela::abrir() {
         return;
     QString nome;
     banco_ = &sessao_->bancoDaTabela(nomeBanco_, nomeTabela_, nome);
-    info_ = &banco_->tabela(nome);
+    info_ = banco_->tabela(nome);
     colunas_ = info_->colunas;
     sqlTabela_ = info_->sqlNome();
     QStringList cols;
@@ -112,7 +114,7 @@ void Tabela::fechar() {
     }
     ConjuntoDados::fechar();
     banco_ = nullptr;
-    info_ = nullptr;
+    info_.reset();
 }
 
 void Tabela::prepararIndice() {
@@ -313,7 +315,7 @@ bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCo
     if (!acrescentar) {
         lote_.limpar();
         lote_.versao = banco_->versaoDados();
-        lote_.escritas = banco_->escritas();
+        lote_.escritas = Banco::escritas();
     }
     const int antes = lote_.linhas();
     int rc;
@@ -325,7 +327,17 @@ bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCo
 }
 
 bool Tabela::loteValido() {
-    return lote_.escritas == banco_->escritas() && lote_.versao == banco_->versaoDados();
+    if (lote_.escritas != Banco::escritas())
+        return false;
+    // Commits of other processes are checked at most once a millisecond:
+    // asking SQLite on every step would halve the speed of a walk.
+    const qint64 agora = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
+    if (agora - lote_.verificadoEm < 1000000)
+        return true;
+    lote_.verificadoEm = agora;
+    return lote_.versao == banco_->versaoDados();
 }
 
 // Fills lote_ with up to `limite` rows strictly after (or before) row
@@ -335,7 +347,7 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
     LoteLinhas antigo = std::move(lote_);
     lote_ = LoteLinhas();
     lote_.versao = banco_->versaoDados();
-    lote_.escritas = banco_->escritas();
+    lote_.escritas = Banco::escritas();
     const int n = int(chave_.size());
     for (int i = n; i >= 0 && lote_.linhas() < limite; --i) {
         Condicao c;

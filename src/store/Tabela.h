@@ -19,6 +19,7 @@
 #include "ConjuntoDados.h"
 
 #include <QVariantList>
+#include <memory>
 
 class Banco;
 struct InfoTabela;
@@ -116,7 +117,7 @@ private:
     QString nomeIndice_;
     QStringList camposIndiceLivres_;
     Banco* banco_ = nullptr;
-    const InfoTabela* info_ = nullptr;
+    std::shared_ptr<const InfoTabela> info_;
     std::vector<int> chave_;     // index columns of the current order
     std::vector<bool> semCaixa_; // per index column
     QString sqlTabela_;

@@ -9,6 +9,8 @@
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"
 
+#include <QFileInfo>
+
 namespace {
 
 class AcessoDados : public InstalacaoTeste {
@@ -73,9 +75,19 @@ TEST_F(AcessoDados, PostFailuresShowTheirMessageAndKeepTheRowInEdit) {
 TEST_F(AcessoDados, IndexChangeRetriesThenAsksAndGivesUp) {
     Tabela t("CLIFOR");
     t.abrir();
+    for (const char* nome : {"Bruno", "Ana"}) {
+        t.incluir();
+        t.campo("Filial").definir(1);
+        t.campo("Cod_Clifor").definir(QString(nome).size());
+        t.campo("NOME").definir(nome);
+        t.gravar();
+    }
     EXPECT_TRUE(TrocarIndice(t, "Nome do Cliente/Fornecedo"));
     EXPECT_EQ(t.indice(), "Nome do Cliente/Fornecedo");
+    EXPECT_EQ(t.campo("NOME").texto(), "Ana"); // reopened on the first row
+    t.proximo();
     EXPECT_TRUE(TrocarIndice(t, "Nome do Cliente/Fornecedo"));
+    EXPECT_EQ(t.campo("NOME").texto(), "Bruno"); // same index: not reopened
 
     dialogos->responder(Resposta::Sim);
     dialogos->responder(Resposta::Nao);
@@ -86,6 +98,18 @@ TEST_F(AcessoDados, IndexChangeRetriesThenAsksAndGivesUp) {
                            "Sair do programa e entrar novamente"}));
     EXPECT_EQ(dialogos->mostrados()[0].botoes, Botoes::SimNao);
     EXPECT_EQ(dialogos->mostrados()[0].tipo, TipoMensagem::Erro);
+}
+
+TEST_F(AcessoDados, AliasRedefinedAfterReopeningTheSessionRedirectsOpens) {
+    criarDiretorio("C:\\EMPRESA2");
+    SessaoBanco& s = SessaoBanco::padrao();
+    EXPECT_EQ(s.parametrosAlias("orvalo"), QStringList({"PATH=C:\\EMPRESA1"}));
+    s.fechar();
+    s.definirAlias("Orvalo", {"PATH=C:\\EMPRESA2"});
+    s.abrir();
+    EXPECT_FALSE(LerParametroLogico("Orvalo", "2", "PermiteExcluirProdutos"));
+    EXPECT_TRUE(QFileInfo::exists(host("C:\\EMPRESA2\\PCP.sqlite")));
+    EXPECT_EQ(SomenteDigitos("12.345.678/0001-9x5"), "12345678000195");
 }
 
 TEST_F(AcessoDados, ParameterReaders) {

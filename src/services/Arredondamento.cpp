@@ -36,7 +36,7 @@ double arredondarMagnitude(long double valor, int decimais) {
 
 } // namespace
 
-double Arredondar(double valor, int decimais) {
+double Arredondar(int decimais, double valor) {
     const double r = arredondarMagnitude(std::fabs(static_cast<long double>(valor)), decimais);
     return (valor < 0 && r != 0.0) ? -r : r;
 }

@@ -5,7 +5,7 @@
 // the discarded digits are read. Two tie rules exist, chosen process-wide by
 // the text ModoArredondamento: "ABNT 5891" (a discarded 5 followed by a zero
 // goes to the even neighbour) or anything else, the default, half-up.
-// Negative values round by magnitude: Arredondar(-x, d) == -Arredondar(x, d).
+// Negative values round by magnitude: Arredondar(d, -x) == -Arredondar(d, x).
 // Single-threaded: the mode is a plain process-wide setting.
 #pragma once
 
@@ -16,11 +16,10 @@ inline const QString ModoABNT5891 = QStringLiteral("ABNT 5891");
 // Rounds `valor` to `decimais` places (0 to 6; any other number counts as 0).
 // A value too large for the scaled 64-bit integer gives 0, as the legacy
 // routine did when its arithmetic failed. Never returns -0.0.
-double Arredondar(double valor, int decimais);
+double Arredondar(int decimais, double valor);
 
-// The value-first order is the C++ one; the swapped call would convert
-// silently, so it is refused at compile time.
-double Arredondar(int decimais, double valor) = delete;
+// The swapped call would convert silently, so it is refused at compile time.
+double Arredondar(double valor, int decimais) = delete;
 
 QString ModoArredondamento();
 void DefinirModoArredondamento(const QString& modo);

@@ -21,7 +21,7 @@ protected:
 
 template <size_t N> void conferir(const Caso (&casos)[N]) {
     for (const Caso& c : casos) {
-        const double r = Arredondar(c.valor, c.decimais);
+        const double r = Arredondar(c.decimais, c.valor);
         EXPECT_EQ(r, c.esperado) << c.valor << " a " << c.decimais << " casas";
         EXPECT_FALSE(r == 0 && std::signbit(r)) << c.valor << " deu -0";
     }
@@ -57,7 +57,7 @@ TEST_F(ArredondamentoTest, ModoABNTLevaEmpateAoParSoComZeroDepoisDoCinco) {
             };
     conferir(casos);
     DefinirModoArredondamento("abnt 5891"); // any other text is half-up
-    EXPECT_EQ(Arredondar(2.345, 2), 2.35);
+    EXPECT_EQ(Arredondar(2, 2.345), 2.35);
 }
 
 TEST_F(ArredondamentoTest, DecimaisForaDeZeroASeisContamComoZero) {
@@ -75,12 +75,12 @@ TEST_F(ArredondamentoTest, ValorGrandeDemaisParaAEscalaDaZero) {
     conferir(casos);
 }
 
-// The legacy order (decimals, value) would convert silently; it must not compile.
+// The swapped order (value, decimals) would convert silently; it must not compile.
 template <class D, class V>
 concept ChamadaAceita = requires(D d, V v) {
     Arredondar(d, v);
 };
-static_assert(!ChamadaAceita<int, double>);
-static_assert(ChamadaAceita<double, int>);
+static_assert(!ChamadaAceita<double, int>);
+static_assert(ChamadaAceita<int, double>);
 
 } // namespace

@@ -170,16 +170,6 @@ void LoteLinhas::adicionar(sqlite3_stmt* st, int primeira, int colunas) {
     }
 }
 
-void LoteLinhas::manter(int de, int n) {
-    if (de == 0 && n == linhas())
-        return;
-    std::vector<Celula> cel(celulas_.begin() + de * colunas_,
-                            celulas_.begin() + (de + n) * colunas_);
-    std::vector<qint64> ids(rowids_.begin() + de, rowids_.begin() + de + n);
-    celulas_ = std::move(cel);
-    rowids_ = std::move(ids);
-}
-
 bool LoteLinhas::nulo(int linha, int coluna) const {
     return celulas_[size_t(linha * colunas_ + coluna)].tipo == SQLITE_NULL;
 }

@@ -64,8 +64,6 @@ public:
     bool nulo(int linha, int coluna) const;
     // Binds one stored cell as a statement parameter.
     void vincular(sqlite3_stmt* st, int parametro, int linha, int coluna) const;
-    // Keeps only rows [de, de + n).
-    void manter(int de, int n);
 
     quint64 escritas = 0;    // process-wide commit count when read
     qint64 versao = 0;       // data_version when last checked

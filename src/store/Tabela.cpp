@@ -157,7 +157,7 @@ void Tabela::setIndice(const QString& nome) {
         const bool tinha = pos_ >= 0;
         prepararIndice();
         if (tinha)
-            carregarPorRowid(atual, true);
+            carregarPorRowid(atual);
         else
             primeiro();
     }
@@ -176,7 +176,7 @@ void Tabela::setCamposIndice(const QString& campos) {
         const qint64 atual = tinha ? lote_.rowid(pos_) : 0;
         prepararIndice();
         if (tinha)
-            carregarPorRowid(atual, true);
+            carregarPorRowid(atual);
         else
             primeiro();
     }
@@ -291,10 +291,6 @@ QString Tabela::filtroBase(std::vector<QVariant>& args) const {
         c.e("(" + filtroSql_ + ")");
     args.insert(args.end(), c.args.begin(), c.args.end());
     return c.sql;
-}
-
-void Tabela::vincularValor(sqlite3_stmt* st, int p, int, const QVariant& v) const {
-    vincular(st, p, v);
 }
 
 bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCond, bool inversa,
@@ -505,13 +501,12 @@ int Tabela::contarRegistros() {
     return n;
 }
 
-void Tabela::carregarPorRowid(qint64 rowid, bool comSeguintes) {
+void Tabela::carregarPorRowid(qint64 rowid) {
     if (!buscar("rowid = ?", {QVariant(rowid)}, false, 1, false)) {
         // The row is gone: the next one in order, else the first.
         primeiro();
         return;
     }
-    (void)comSeguintes; // rows after it are read on the next step
     pos_ = 0;
     eof_ = bof_ = false;
     posicionou();
@@ -860,7 +855,7 @@ void Tabela::gravar() {
     }
     estado_ = EstadoDados::Navegando;
     buffer_.clear();
-    carregarPorRowid(rowid, true);
+    carregarPorRowid(rowid);
 }
 
 void Tabela::cancelar() {

@@ -107,11 +107,10 @@ private:
                 int limite, bool acrescentar);
     bool depoisDe(int linha, bool inversa, int limite);
     bool loteValido();
-    void carregarPorRowid(qint64 rowid, bool comSeguintes);
+    void carregarPorRowid(qint64 rowid);
     void ficarVazio();
     quint64 posicaoTrava() const;
     QVariantList valoresMestre() const;
-    void vincularValor(struct sqlite3_stmt* st, int p, int coluna, const QVariant& v) const;
 
     QString nomeTabela_;
     QString nomeIndice_;

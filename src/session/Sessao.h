@@ -38,7 +38,7 @@ struct DadosSessao {
     QString Usuario;
     QString Nivel;
     bool UsaPermissoes = false;
-    QString AliasPermissoes;
+    QString AliasPermissoes = "Orvalo";
     QString LogTabela;
     QString LogRegistro;
     QString LogOperacao;

@@ -47,11 +47,14 @@ QString TextoSqlite(sqlite3_stmt* st, int col) {
                              sqlite3_column_bytes(st, col));
 }
 
-TipoCampo TipoDeclarado(const QString& declarado, int* tamanho) {
+TipoCampo TipoDeclarado(const QString& declarado, int* tamanho, bool* obrigatorio) {
     static const QRegularExpression re("^\\s*([A-Za-z ]+?)\\s*(?:\\(\\s*(\\d+)\\s*\\))?\\s*$");
     const auto m = re.match(declarado);
-    const QString t = m.hasMatch() ? m.captured(1).toUpper() : declarado.toUpper();
+    QString t = m.hasMatch() ? m.captured(1).toUpper() : declarado.toUpper();
     *tamanho = m.hasMatch() ? m.captured(2).toInt() : 0;
+    *obrigatorio = t.endsWith(" REQUIRED");
+    if (*obrigatorio)
+        t.chop(9);
     if (t == "SMALLINT" || t == "SHORT")
         return TipoCampo::Short;
     if (t == "INTEGER" || t == "INT" || t == "LONG")
@@ -280,11 +283,13 @@ void Banco::esquecerEsquema() {
 
 namespace {
 QString declaracao(const DefCampo& c) {
+    // SQLite keeps the declared type as written: "VARCHAR REQUIRED(30)"
+    // carries type, size and the required flag for the next reader.
     QString t = TipoSqlite(c.tipo);
-    if (c.tipo == TipoCampo::Texto && c.tamanho > 0)
-        t += QString("(%1)").arg(c.tamanho);
     if (c.obrigatorio)
         t += " REQUIRED";
+    if (c.tipo == TipoCampo::Texto && c.tamanho > 0)
+        t += QString("(%1)").arg(c.tamanho);
     return citar(c.nome) + ' ' + t;
 }
 
@@ -369,12 +374,7 @@ InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
     while (sqlite3_step(st) == SQLITE_ROW) {
         InfoColuna c;
         c.nome = TextoSqlite(st, 1);
-        QString decl = TextoSqlite(st, 2);
-        if (decl.endsWith(" REQUIRED", Qt::CaseInsensitive)) {
-            c.obrigatorio = true;
-            decl.chop(9);
-        }
-        c.tipo = TipoDeclarado(decl, &c.tamanho);
+        c.tipo = TipoDeclarado(TextoSqlite(st, 2), &c.tamanho, &c.obrigatorio);
         info.colunas.push_back(c);
     }
     sqlite3_finalize(st);

@@ -111,4 +111,4 @@ private:
 
 // SQLite values of the stored types.
 QString TextoSqlite(sqlite3_stmt* st, int col);
-TipoCampo TipoDeclarado(const QString& tipo, int* tamanho);
+TipoCampo TipoDeclarado(const QString& tipo, int* tamanho, bool* obrigatorio);

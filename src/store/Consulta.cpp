@@ -142,10 +142,7 @@ void Consulta::abrir() {
         col.nome = QString::fromUtf8(sqlite3_column_name(st, c));
         const char* decl = sqlite3_column_decltype(st, c);
         if (decl) {
-            QString d = QString::fromUtf8(decl);
-            if (d.endsWith(" REQUIRED", Qt::CaseInsensitive))
-                d.chop(9);
-            col.tipo = TipoDeclarado(d, &col.tamanho);
+            col.tipo = TipoDeclarado(QString::fromUtf8(decl), &col.tamanho, &col.obrigatorio);
         } else {
             col.tipo = TipoCampo::Memo; // expressions: typed from their first value below
         }

@@ -178,3 +178,18 @@ TEST_F(Gravacao, CreatedTablesGainMissingColumns) {
 }
 
 } // namespace
+
+namespace {
+TEST_F(Gravacao, RequiredSizedTextKeepsTypeSizeAndFlag) {
+    Definicao("TesteObrig").texto("Janela", 4, true).registrar();
+    Tabela o("TesteObrig");
+    o.abrir();
+    EXPECT_EQ(o.campo("Janela").tamanho(), 4);
+    EXPECT_EQ(o.campo("Janela").tipo(), TipoCampo::Texto);
+    o.incluir();
+    EXPECT_THROW(o.gravar(), ErroBanco);
+    o.campo("Janela").definir("Cadastro");
+    o.gravar();
+    EXPECT_EQ(o.campo("Janela").texto(), "Cada");
+}
+} // namespace

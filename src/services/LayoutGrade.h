@@ -1,0 +1,30 @@
+// Grid column layouts and window placements kept in ini files of the
+// installation: the folder "ini" under the program's folder holds one
+// "<name>.ini" per grid (named after the grid's objectName) and per saved
+// window placement. Failures reading or writing these files are ignored:
+// a layout is a comfort, never a reason to stop the operator.
+#pragma once
+
+#include <QString>
+
+class QTableView;
+class QWidget;
+
+// The program's folder (a host path): Login.ini and the "ini" folder live
+// there. Set once at start-up from the configuration; until then it is
+// the executable's folder.
+void DefinirPastaPrograma(const QString& pastaHost);
+QString PastaPrograma();
+QString PastaIni();
+
+// Applies the saved layout of the grid. A file written for another number
+// of columns (the window changed since) is deleted and nothing is applied.
+void CarregarLayoutGrade(QTableView& grade);
+// Writes the grid's columns: order, widths, titles, hidden ones.
+void SalvarLayoutGrade(const QTableView& grade);
+void ApagarLayoutGrade(const QTableView& grade);
+
+// Placement of a window under `nome`; restoring a placement that lies on
+// no screen leaves the window where it is.
+void RestaurarPosicaoJanela(QWidget& janela, const QString& nome);
+void SalvarPosicaoJanela(const QWidget& janela, const QString& nome);

@@ -1,0 +1,27 @@
+#include "TfoQtdCopias.h"
+
+#include "ConfigImpressao.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TfoQtdCopias::TfoQtdCopias(QWidget* pai) : QDialog(pai), copias_(new QSpinBox(this)) {
+    setObjectName("TfoQtdCopias");
+    setWindowTitle("Quantidade de Copias");
+    copias_->setObjectName("Copias");
+    copias_->setRange(1, 99);
+    copias_->setValue(1);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    ok->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(copias_);
+    layout->addWidget(ok);
+    connect(ok, &QPushButton::clicked, this, &TfoQtdCopias::confirmar);
+}
+
+void TfoQtdCopias::confirmar() {
+    CfgImpressao().Copias = copias_->value();
+    accept();
+}

@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need,
-# only when something is missing.
+# Instala os pacotes Debian/Ubuntu de que o PCP precisa para compilar, testar
+# e rodar. Não faz nada quando todos já estão instalados.
 set -euo pipefail
+
 pacotes=(qt6-base-dev qt6-base-dev-tools libsqlite3-dev libgtest-dev cmake ninja-build ccache
          fonts-liberation xvfb xauth)
-faltam=()
+
+faltando=()
 for p in "${pacotes[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        faltando+=("$p")
+    fi
 done
-if [ ${#faltam[@]} -gt 0 ]; then
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${faltam[@]}"
+
+if [ ${#faltando[@]} -eq 0 ]; then
+    echo "Dependências já instaladas."
+    exit 0
 fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "Faltam os pacotes: ${faltando[*]}" >&2
+        echo "Instale-os como root: apt-get install --no-install-recommends ${faltando[*]}" >&2
+        exit 1
+    fi
+    sudo="sudo"
+fi
+
+echo "Instalando: ${faltando[*]}"
+$sudo apt-get update
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${faltando[@]}"

@@ -1,0 +1,14 @@
+// Demonstration formula data of a new installation, for one branch:
+// responsible technicians, tinting machines, packaging, and three dozen
+// formulas of the demonstration paints for the demonstration clients, made
+// of the demonstration raw materials, some of them protected. Run after
+// CriarDemoProdutos and CriarDemoClifor, whose codes the formulas name.
+#pragma once
+
+#include <QString>
+
+// Inserts the rows into database `banco` for branch `filial`; rows already
+// there (by key) are left as they are, so a second run adds nothing. The
+// branch's formula counter is raised to the last demonstration formula.
+// Throws ErroBanco on a store failure.
+void CriarDemoFormulas(const QString& banco, int filial);

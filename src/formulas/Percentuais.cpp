@@ -1,0 +1,30 @@
+#include "Percentuais.h"
+
+#include "Arredondamento.h"
+
+#include <cmath>
+
+double TotalQuantidades(const std::vector<double>& quantidades) {
+    double total = 0;
+    for (double q : quantidades)
+        total += q;
+    return Arredondar(4, total);
+}
+
+std::vector<double> CalcularPercentuais(const std::vector<double>& quantidades) {
+    const double total = TotalQuantidades(quantidades);
+    std::vector<double> r(quantidades.size(), 0.0);
+    if (total == 0 || quantidades.empty())
+        return r;
+    // Ten-thousandths as integers, so the remainder is exact.
+    long long resto = 1000000;
+    std::vector<long long> partes;
+    for (double q : quantidades) {
+        partes.push_back(std::llround(Arredondar(4, q / total * 100) * 10000));
+        resto -= partes.back();
+    }
+    partes.back() += resto;
+    for (size_t i = 0; i < partes.size(); ++i)
+        r[i] = double(partes[i]) / 10000;
+    return r;
+}

@@ -1,0 +1,12 @@
+// The share of each component in a formula.
+#pragma once
+
+#include <vector>
+
+// Each quantity's share of their total, in percent, rounded to 4 decimals
+// with Arredondar; the remainder goes to the last share, so the shares add
+// up to exactly 100. Zero total (or no quantity): every share is 0.
+std::vector<double> CalcularPercentuais(const std::vector<double>& quantidades);
+
+// The total of the quantities, rounded to 4 decimals.
+double TotalQuantidades(const std::vector<double>& quantidades);

@@ -1,0 +1,200 @@
+#include "TfoCadCodigoNome.h"
+
+#include "AcessoDados.h"
+#include "Dialogos.h"
+#include "ErroBanco.h"
+#include "ModeloLinhas.h"
+#include "VinculoCampos.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& legenda,
+                                   const QString& nomeTabela, SessaoBanco* sessao, QWidget* parent)
+    : QWidget(parent), tabela_(nomeTabela, sessao) {
+    setObjectName(nomeJanela);
+    setWindowTitle(legenda);
+
+    modelo_ = new ModeloLinhas({"CODIGO", "NOME"}, this);
+    lista_ = new QTableView(this);
+    lista_->setObjectName("Lista");
+    lista_->setModel(modelo_);
+    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista_->verticalHeader()->hide();
+    lista_->horizontalHeader()->setStretchLastSection(true);
+    connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TfoCadCodigoNome::seguirLista);
+
+    vinculo_ = new VinculoCampos(tabela_, this);
+    auto* codigo = new QLineEdit(this);
+    codigo->setObjectName("Codigo");
+    vinculo_->ligar(codigo, "Codigo");
+    vinculo_->somenteLeitura(codigo);
+    nome_ = new QLineEdit(this);
+    nome_->setObjectName("Nome");
+    nome_->setMaxLength(40);
+    vinculo_->ligar(nome_, "Nome");
+    auto* campos = new QFormLayout;
+    campos->addRow("Codigo", codigo);
+    campos->addRow("Nome", nome_);
+
+    auto* botoes = new QHBoxLayout;
+    auto botao = [&](const QString& texto) {
+        auto* b = new QPushButton(texto, this);
+        b->setObjectName(texto);
+        botoes->addWidget(b);
+        return b;
+    };
+    incluir_ = botao("Incluir");
+    alterar_ = botao("Alterar");
+    excluir_ = botao("Excluir");
+    gravar_ = botao("Gravar");
+    cancelar_ = botao("Cancelar");
+    fechar_ = botao("Fechar");
+    connect(incluir_, &QPushButton::clicked, this, &TfoCadCodigoNome::incluir);
+    connect(alterar_, &QPushButton::clicked, this, &TfoCadCodigoNome::alterar);
+    connect(excluir_, &QPushButton::clicked, this, &TfoCadCodigoNome::excluir);
+    connect(gravar_, &QPushButton::clicked, this, &TfoCadCodigoNome::gravar);
+    connect(cancelar_, &QPushButton::clicked, this, &TfoCadCodigoNome::cancelar);
+    connect(fechar_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lista_, 1);
+    layout->addLayout(campos);
+    layout->addLayout(botoes);
+    editando(false);
+}
+
+bool TfoCadCodigoNome::abrir() {
+    try {
+        tabela_.fechar();
+        tabela_.abrir();
+    } catch (const ErroBanco& e) {
+        MostrarErro(e.texto());
+        return false;
+    }
+    modo_.clear();
+    editando(false);
+    return true;
+}
+
+void TfoCadCodigoNome::editando(bool sim) {
+    lista_->setEnabled(!sim);
+    for (QPushButton* b : {incluir_, alterar_, excluir_, fechar_})
+        b->setEnabled(!sim);
+    gravar_->setEnabled(sim);
+    cancelar_->setEnabled(sim);
+    if (!sim)
+        atualizarLista();
+    vinculo_->mostrar();
+}
+
+void TfoCadCodigoNome::atualizarLista() {
+    QList<QStringList> linhas;
+    QVariantList chaves;
+    if (tabela_.ativo()) {
+        const Marcador atual = tabela_.marcador();
+        for (tabela_.primeiro(); !tabela_.eof(); tabela_.proximo()) {
+            linhas << QStringList{tabela_.campo("Codigo").texto(), tabela_.campo("Nome").texto()};
+            chaves << tabela_.marcador().rowid;
+        }
+        if (atual.valido)
+            tabela_.irPara(atual);
+        else
+            tabela_.primeiro();
+    }
+    modelo_->definir(linhas, chaves);
+    const int linha = modelo_->linhaDe(tabela_.marcador().rowid);
+    if (linha >= 0)
+        lista_->setCurrentIndex(modelo_->index(linha, 0));
+}
+
+void TfoCadCodigoNome::seguirLista() {
+    const QVariant chave = modelo_->chave(lista_->currentIndex().row());
+    if (chave.isValid() && tabela_.estado() == EstadoDados::Navegando) {
+        tabela_.irPara({chave.toLongLong(), true});
+        vinculo_->mostrar();
+    }
+}
+
+void TfoCadCodigoNome::incluir() {
+    try {
+        tabela_.ultimo();
+        const int codigo = tabela_.vazio() ? 1 : tabela_.campo("Codigo").inteiro() + 1;
+        tabela_.incluir();
+        tabela_.campo("Codigo").definir(codigo);
+    } catch (const ErroBanco& e) {
+        MostrarErro(e.texto());
+        return;
+    }
+    if (!GravarRegistro(tabela_)) {
+        tabela_.cancelar();
+        return;
+    }
+    if (!EditarRegistro(tabela_))
+        return;
+    modo_ = "I";
+    editando(true);
+    nome_->setFocus();
+}
+
+void TfoCadCodigoNome::alterar() {
+    if (tabela_.vazio() || !EditarRegistro(tabela_))
+        return;
+    modo_ = "A";
+    editando(true);
+    nome_->setFocus();
+}
+
+void TfoCadCodigoNome::gravar() {
+    // A row that could not be posted stays open for the operator.
+    if (!GravarRegistro(tabela_))
+        return;
+    modo_.clear();
+    editando(false);
+}
+
+void TfoCadCodigoNome::cancelar() {
+    tabela_.cancelar();
+    if (modo_ == "I") {
+        try {
+            tabela_.excluir();
+        } catch (const ErroBanco& e) {
+            MostrarErro(e.texto());
+        }
+    }
+    modo_.clear();
+    editando(false);
+}
+
+void TfoCadCodigoNome::excluir() {
+    if (tabela_.vazio() || !Confirmar("Confirma eliminação deste registro ?"))
+        return;
+    try {
+        tabela_.excluir();
+    } catch (const ErroBanco& e) {
+        MostrarErro(e.texto());
+    }
+    editando(false);
+}
+
+void TfoCadCodigoNome::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    if (!evento->spontaneous() && modo_.isEmpty())
+        abrir();
+}
+
+void TfoCadCodigoNome::closeEvent(QCloseEvent* evento) {
+    if (!modo_.isEmpty())
+        cancelar();
+    QWidget::closeEvent(evento);
+}

@@ -1,0 +1,107 @@
+// The demonstration installation: what it holds, that the program starts
+// on it, and that a failed creation leaves nothing behind.
+#include "app/Demonstracao.h"
+#include "app/TDMFilial.h"
+#include "session/Sessao.h"
+#include "store/Banco_interno.h"
+#include "store/Caminhos.h"
+#include "store/SessaoBanco.h"
+#include "store/Tabela.h"
+#include "store/tabelas/Tabelas.h"
+
+#include "CatalogoTeste.h"
+#include "app/TMenuFilial.h"
+#include "app/TfoMenuEmpresa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTableView>
+
+namespace {
+QString linhas(Tabela& t, const QStringList& campos) {
+    QStringList r;
+    t.abrir();
+    for (t.primeiro(); !t.eof(); t.proximo()) {
+        QStringList valores;
+        for (const QString& c : campos)
+            valores << t.campo(c).texto();
+        r << valores.join('|');
+    }
+    return r.join('\n');
+}
+} // namespace
+
+class DemonstracaoTest : public CatalogoTeste {
+protected:
+    QString pasta() const { return raiz.path() + "/demo"; }
+    QString config() const { return raiz.path() + "/demo/pcp.ini"; }
+};
+
+TEST_F(DemonstracaoTest, CriaCadastroEmpresasEFiliais) {
+    QString erro;
+    ASSERT_TRUE(CriarDemonstracao(pasta(), config(), erro)) << erro.toStdString();
+    EXPECT_TRUE(ExisteDemonstracao(pasta()));
+
+    Tabela catalogo(TDMFilial::CaminhoCatalogo);
+    EXPECT_EQ(
+        linhas(catalogo, {"Codigo", "Nome", "Diretorio", "PWD", "Grupo", "LOJA"}).toStdString(),
+        "1|Tintas Aurora Matriz|MATRIZ||1|0\n"
+        "2|Tintas Aurora Sul|EMPRESA2|1234|1|2\n"
+        "3|Vernizes Serra Azul|EMPRESA3||2|3");
+    for (const char* dir : {"C:\\MATRIZ", "C:\\EMPRESA2", "C:\\EMPRESA3"}) {
+        SCOPED_TRACE(dir);
+        Tabela filial("Filial.DB");
+        filial.setNomeBanco(dir);
+        EXPECT_EQ(
+            linhas(filial, {"Filial", "NOME", "DIRCOBOL", "TermServ", "FATMODNF"}).toStdString(),
+            "1|Fábrica|C:\\COBOL\\F01|False|0\n"
+            "2|Loja Centro|C:\\COBOL\\F02|True|102");
+        for (const char* tabela :
+             {"Escricfg", "Estoqcfg", "CRECFG", "FATURCFG", "PEDIDCFG", "CONTCFG", "Filial2"}) {
+            Tabela t(tabela);
+            t.setNomeBanco(dir);
+            EXPECT_EQ(linhas(t, {"Filial"}), "1\n2") << tabela;
+        }
+        Tabela parametros("ParametrosEmpresa");
+        parametros.setNomeBanco(dir);
+        EXPECT_EQ(linhas(parametros, {"Filial"}).count('\n') + 1, 16);
+    }
+
+    // A second creation in the same folder is refused.
+    EXPECT_FALSE(CriarDemonstracao(pasta(), config(), erro));
+    EXPECT_EQ(erro, "A pasta " + QDir::toNativeSeparators(pasta()) +
+                        " já existe e não está vazia: escolha outra pasta para a instalação de "
+                        "demonstração.");
+}
+
+TEST_F(DemonstracaoTest, OProgramaIniciaNaDemonstracao) {
+    QString erro;
+    ASSERT_TRUE(CriarDemonstracao(pasta(), config(), erro)) << erro.toStdString();
+    Configuracao c;
+    ASSERT_TRUE(c.ler(config(), erro)) << erro.toStdString();
+    c.aplicar();
+
+    dialogos->digitar("1");
+    iniciarEDisparar();
+    EXPECT_EQ(dialogos->textos(), QStringList{"Codigo"});
+    EXPECT_EQ(empresa->x(), 162);
+    // Login.ini names the head company.
+    EXPECT_EQ(empresa->findChild<QTableView*>("Empresa")->currentIndex().row(), 0);
+    empresa->ok();
+    EXPECT_EQ(Sess().DirEmpresa, "C:\\MATRIZ");
+    EXPECT_EQ(Sess().DirLojaZero, "MATRIZ");
+    EXPECT_EQ(Sess().Grupo, 1);
+    EXPECT_EQ(filial->findChild<QListWidget*>("NOME")->count(), 2);
+}
+
+TEST_F(DemonstracaoTest, FalhaNaCriacaoNaoDeixaNada) {
+    QString erro;
+    InjecaoFalhas::falharNaEscrita(12);
+    EXPECT_FALSE(CriarDemonstracao(pasta(), config(), erro));
+    InjecaoFalhas::falharNaEscrita(0);
+    EXPECT_TRUE(erro.startsWith("Não foi possível criar a instalação de demonstração em " +
+                                QDir::toNativeSeparators(pasta()) + ": "))
+        << erro.toStdString();
+    EXPECT_FALSE(QDir(pasta()).exists());
+}

@@ -1,0 +1,9 @@
+// Readable failure output for Qt texts.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -1,0 +1,146 @@
+// The branch window and the main menu it opens: the session's branch
+// fields, the menu's entries, and the way back and out.
+#include "CatalogoTeste.h"
+
+#include "app/TMenuFilial.h"
+#include "app/TMenuPcp.h"
+#include "app/TfoMenuEmpresa.h"
+#include "services/ConfigImpressao.h"
+#include "session/Sessao.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+class TMenuFilialTest : public CatalogoTeste {
+protected:
+    void SetUp() override {
+        CatalogoTeste::SetUp();
+        criarCatalogo({{1, "Tintas", "EMPRESA1", "", "", 1}});
+        criarEmpresa("C:\\EMPRESA1", {{1, "Fábrica", "C:\\COBOL\\F01", false, 0},
+                                      {27, "Loja Centro", "\\\\tsclient\\C\\COBOL", true, 102}});
+        iniciarEDisparar();
+        lista = filial->findChild<QListWidget*>("NOME");
+    }
+
+    QListWidget* lista = nullptr;
+};
+
+TEST_F(TMenuFilialTest, OkPreencheAFilialDaSessaoEAbreOMenu) {
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->item(0)->text(), "Fábrica");
+    EXPECT_EQ(lista->currentRow(), 0);
+    CfgImpressao().CodigoPasso = CaractereCompactado;
+    CfgImpressao().Modo = 'G';
+
+    lista->setCurrentRow(1);
+    filial->findChild<QPushButton*>("OK")->click();
+
+    const DadosSessao& s = Sess();
+    EXPECT_EQ(s.Filial, 27);
+    EXPECT_EQ(s.FilialTexto, "27");
+    EXPECT_EQ(s.NomeFilial, "Loja Centro");
+    EXPECT_EQ(s.DirCobol, "\\\\tsclient\\C\\COBOL");
+    EXPECT_TRUE(s.TermServ);
+    EXPECT_EQ(s.FatModNf, 102);
+    EXPECT_EQ(s.Modulo, "PCP");
+    EXPECT_EQ(CfgImpressao().CodigoPasso, "");
+    EXPECT_EQ(CfgImpressao().Modo, 'T');
+
+    EXPECT_FALSE(filial->isVisible());
+    EXPECT_FALSE(lista->isEnabled());
+    TMenuPcp* menu = filial->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(menu->isModal());
+    EXPECT_EQ(menu->windowTitle(), "Planejamento e Controle da Produção");
+    EXPECT_EQ(menu->pos(), QPoint(0, 0));
+    EXPECT_EQ(menu->size(), QSize(800, 55));
+}
+
+TEST_F(TMenuFilialTest, FecharOMenuVoltaAFilialComAListaDesabilitada) {
+    filial->ok();
+    QPointer<TMenuPcp> menu = filial->menu();
+    menu->acao("Cadastros", "Sair")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_TRUE(menu.isNull());
+    EXPECT_EQ(filial->menu(), nullptr);
+    EXPECT_TRUE(filial->isVisible());
+    EXPECT_FALSE(lista->isEnabled());
+    EXPECT_EQ(encerramentos, 0);
+
+    // OK again opens a new menu for the same branch.
+    filial->ok();
+    ASSERT_NE(filial->menu(), nullptr);
+    EXPECT_TRUE(filial->menu()->isVisible());
+    EXPECT_EQ(Sess().Filial, 1);
+}
+
+TEST_F(TMenuFilialTest, SairPerguntaAntesDeEncerrar) {
+    dialogos->responder(Resposta::Nao);
+    filial->findChild<QPushButton*>("Sair")->click();
+    EXPECT_TRUE(filial->isVisible());
+    EXPECT_EQ(encerramentos, 0);
+
+    filial->close();
+    EXPECT_FALSE(filial->isVisible());
+    EXPECT_EQ(encerramentos, 1);
+    ASSERT_EQ(dialogos->mostrados().size(), 2);
+    for (const DialogoMostrado& d : dialogos->mostrados()) {
+        EXPECT_EQ(d.texto, "Deseja encerrar do programa?");
+        EXPECT_EQ(d.tipo, TipoMensagem::Confirmacao);
+        EXPECT_EQ(d.botoes, Botoes::SimNao);
+    }
+}
+
+TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
+    filial->ok();
+    QStringList linhas;
+    for (QAction* m : filial->menu()->menuBar()->actions()) {
+        linhas << m->text();
+        for (QAction* a : m->menu()->actions())
+            linhas << "  " + a->text() + (a->isEnabled() ? "" : " (desabilitada)");
+    }
+    EXPECT_EQ(linhas.join('\n').toStdString(), "Cadastros\n"
+                                               "  Clientes / Fornecedores (desabilitada)\n"
+                                               "  Embalagens (desabilitada)\n"
+                                               "  Fatores (desabilitada)\n"
+                                               "  Formulas (desabilitada)\n"
+                                               "  Moedas (desabilitada)\n"
+                                               "  Produtos (desabilitada)\n"
+                                               "  Responsável (desabilitada)\n"
+                                               "  Valores (desabilitada)\n"
+                                               "  Matizadores (desabilitada)\n"
+                                               "  Parametrização (desabilitada)\n"
+                                               "  Sair\n"
+                                               "Movimento\n"
+                                               "  Ordem de Serviço (desabilitada)\n"
+                                               "Consulta\n"
+                                               "  Custos (desabilitada)\n"
+                                               "  Formulas (desabilitada)\n"
+                                               "Relatorios\n"
+                                               "  Amostras para cias (desabilitada)\n"
+                                               "  Formulas (desabilitada)\n"
+                                               "  Rótulos de Amostra (desabilitada)\n"
+                                               "  Etiquetas (desabilitada)\n"
+                                               "  Ficha de Segurança (desabilitada)\n"
+                                               "Utilitarios\n"
+                                               "  Grava Custo na Lista 6 (desabilitada)\n"
+                                               "  Baixa Estoque Materia Prima (desabilitada)\n"
+                                               "  Substitui Componentes Fórmulas (desabilitada)\n"
+                                               "  Corrige Custo Formula (desabilitada)");
+}
+
+TEST_F(TMenuFilialTest, FecharAJanelaDaEmpresaFechaAsOutrasSemVoltarAFilial) {
+    filial->ok();
+    QPointer<TMenuPcp> menu = filial->menu();
+    empresa->close();
+    EXPECT_EQ(fechamentos, 1);
+    EXPECT_FALSE(menu && menu->isVisible());
+    EXPECT_FALSE(filial->isVisible());
+}

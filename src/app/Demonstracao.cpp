@@ -2,10 +2,12 @@
 
 #include "TDMFilial.h"
 #include "clifor/DemoClifor.h"
+#include "formulas/DemoFormulas.h"
 #include "products/DemoProdutos.h"
 #include "session/DemoAcesso.h"
 #include "session/Relogio.h"
 #include "store/Caminhos.h"
+#include "store/DefTabela.h"
 #include "store/ErroBanco.h"
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"
@@ -55,6 +57,10 @@ const PovoadorDemo Povoadores[] = {
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
             CriarDemoClifor(e.diretorio, f);
+    },
+    [](const EmpresaDemo& e) {
+        for (int f : e.filiais)
+            CriarDemoFormulas(e.diretorio, f);
     },
 };
 
@@ -152,9 +158,9 @@ void CriarDemoFiliais(const EmpresaDemo& e) {
             inserir(parametros,
                     {{"Filial", f.numero}, {"NomeParametro", nome}, {"ValorStr", valor}});
     }
-    // Tables no row is written to yet, so the company is complete on disk.
-    for (const char* nome : {"Usuarios", "GruposPorUsuario", "PermissoesPorGrupo", "GruposUsuarios",
-                             "permissoes", "Acesso"}) {
+    // Every table, also those no row is written to yet, so the company is
+    // complete on disk.
+    for (const QString& nome : CatalogoTabelas::nomesAutomaticos()) {
         Tabela t(nome);
         t.setNomeBanco(e.diretorio);
         t.criarTabela();

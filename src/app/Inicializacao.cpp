@@ -5,33 +5,29 @@
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
 #include "clifor/TDMClifor.h"
+#include "formulas/TDMFormula.h"
+#include "formulas/TFoCadMatizador.h"
+#include "formulas/TfoCadEmbalagem.h"
+#include "formulas/TfoCadFormula.h"
+#include "formulas/TfoCadResptec.h"
+#include "formulas/TfoParametrizacao.h"
 #include "products/TLimiteCodigo.h"
 
-// Modules the program does not have yet stay listed, commented, in their
-// place; each one is brought in by its own line.
+// The order is the system's: the three data modules, then the company
+// window (the main window), then the registers and shared dialogs, the
+// branch window, and the remaining windows of the subsystems. Dialogs made
+// on first use (print options, copies) and windows made per use (company
+// password, main menu) are not listed.
 void CriarModulos(Modulos& m) {
     m.criar<TDMFilial>();
     m.criar<TDMClifor>();
-    // m.criar<TDMFormula>();
+    TDMFormula& formulas = m.criar<TDMFormula>();
     m.criar<TfoMenuEmpresa>();
-    // m.criar<TFoCadastroCliFor>();
     m.criar<TLimiteCodigo>();
-    // m.criar<TFoCadProduto>();
-    // m.criar<TfoCadFatores>();
-    // m.criar<TfoConsCusto>();
-    // m.criar<TFoCadastroMoedas>();
-    // m.criar<TFoCadastroValores>();
-    // m.criar<TfoCadResptec>();
-    // m.criar<TfoCadEmbalagem>();
-    // m.criar<TFormSenha>();
-    // m.criar<TfoTipoImpr>();
-    // m.criar<TfoQtdCopias>();
-    // m.criar<TDMConsCusto>();
-    // m.criar<TDMMovEst>();
-    // m.criar<TDMMovPed>();
-    // m.criar<TDMAS>();
-    // TfoSenhaEmpresa is created anew for each company, TMenuPcp by each
-    // branch OK: neither lives here.
+    m.criar<TfoCadResptec>();
+    m.criar<TfoCadEmbalagem>();
     m.criar<TMenuFilial>();
-    // Then the remaining windows of the subsystems.
+    m.criar<TFoCadMatizador>();
+    m.criar<TfoParametrizacao>();
+    m.criar<TfoCadFormula>(formulas);
 }

@@ -23,9 +23,13 @@ public:
     Modulos(const Modulos&) = delete;
     Modulos& operator=(const Modulos&) = delete;
 
-    template <class T> T& criar() {
+    // Extra arguments go to the constructor (a window that needs its data
+    // module: criar<TfoCadFormula>(*obter<TDMFormula>())).
+    template <class T, class... Args> T& criar(Args&&... args) {
         std::shared_ptr<T> p;
-        if constexpr (std::is_constructible_v<T, Modulos&>)
+        if constexpr (sizeof...(Args) > 0)
+            p = std::make_shared<T>(std::forward<Args>(args)...);
+        else if constexpr (std::is_constructible_v<T, Modulos&>)
             p = std::make_shared<T>(*this);
         else
             p = std::make_shared<T>();

@@ -1,6 +1,11 @@
 #include "TMenuPcp.h"
 
 #include "Modulos.h"
+#include "formulas/TFoCadMatizador.h"
+#include "formulas/TfoCadEmbalagem.h"
+#include "formulas/TfoCadFormula.h"
+#include "formulas/TfoCadResptec.h"
+#include "formulas/TfoParametrizacao.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,15 +40,15 @@ struct EntradaMenu {
 // Abrir<TfoCadEmbalagem> or AbrirCriando<TfoRelEtiquetas>.
 const EntradaMenu Entradas[] = {
     {"Cadastros", "Clientes / Fornecedores", nullptr},
-    {"Cadastros", "Embalagens", nullptr},
+    {"Cadastros", "Embalagens", Abrir<TfoCadEmbalagem>},
     {"Cadastros", "Fatores", nullptr},
-    {"Cadastros", "Formulas", nullptr},
+    {"Cadastros", "Formulas", Abrir<TfoCadFormula>},
     {"Cadastros", "Moedas", nullptr},
     {"Cadastros", "Produtos", nullptr},
-    {"Cadastros", "Responsável", nullptr},
+    {"Cadastros", "Responsável", Abrir<TfoCadResptec>},
     {"Cadastros", "Valores", nullptr},
-    {"Cadastros", "Matizadores", nullptr},
-    {"Cadastros", "Parametrização", nullptr},
+    {"Cadastros", "Matizadores", Abrir<TFoCadMatizador>},
+    {"Cadastros", "Parametrização", Abrir<TfoParametrizacao>},
     {"Cadastros", "Sair", [](TMenuPcp& m) { m.close(); }},
     {"Movimento", "Ordem de Serviço", nullptr},
     {"Consulta", "Custos", nullptr},

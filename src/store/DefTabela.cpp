@@ -43,3 +43,12 @@ const DefTabela* CatalogoTabelas::buscar(const QString& nomeTabela) {
     auto it = r.constFind(NomeTabelaNormalizado(nomeTabela).toUpper());
     return it == r.constEnd() ? nullptr : &it.value();
 }
+
+QStringList CatalogoTabelas::nomesAutomaticos() {
+    QStringList r;
+    for (const DefTabela& d : registro())
+        if (d.criarAutomaticamente)
+            r << d.nome;
+    r.sort(Qt::CaseInsensitive);
+    return r;
+}

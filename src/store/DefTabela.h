@@ -44,6 +44,9 @@ namespace CatalogoTabelas {
 void registrar(DefTabela def);
 // Returns the definition of the table, or nullptr when unknown.
 const DefTabela* buscar(const QString& nomeTabela);
+// Names of the tables created whenever they are named (every registered
+// table but those made only on purpose), in name order.
+QStringList nomesAutomaticos();
 } // namespace CatalogoTabelas
 
 // Small builder used by the table definition files.

@@ -29,10 +29,6 @@ void funcaoLower(sqlite3_context* c, int n, sqlite3_value** v) {
     funcaoCaixa(c, n, v, false);
 }
 
-QString citar(const QString& nome) {
-    QString n = nome;
-    return '"' + n.replace('"', "\"\"") + '"';
-}
 } // namespace
 
 void InjecaoFalhas::falharNaEscrita(int n) {
@@ -40,6 +36,50 @@ void InjecaoFalhas::falharNaEscrita(int n) {
 }
 bool InjecaoFalhas::deveFalhar() {
     return falhaEm > 0 && --falhaEm == 0;
+}
+
+QString CitarNome(const QString& nome) {
+    QString n = nome;
+    return '"' + n.replace('"', "\"\"") + '"';
+}
+
+void VincularValor(sqlite3_stmt* st, int p, const QVariant& v) {
+    if (!v.isValid() || v.isNull()) {
+        sqlite3_bind_null(st, p);
+        return;
+    }
+    QByteArray txt;
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+        sqlite3_bind_int64(st, p, v.toLongLong());
+        return;
+    case QMetaType::Bool:
+        sqlite3_bind_int(st, p, v.toBool() ? 1 : 0);
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(st, p, v.toDouble());
+        return;
+    case QMetaType::QDate:
+        txt = v.toDate().toString(Qt::ISODate).toUtf8();
+        break;
+    case QMetaType::QTime:
+        txt = v.toTime().toString("HH:mm:ss.zzz").toUtf8();
+        break;
+    case QMetaType::QDateTime:
+        txt = v.toDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz").toUtf8();
+        break;
+    default:
+        txt = v.toString().toUtf8();
+        if (txt.isEmpty()) {
+            sqlite3_bind_null(st, p); // blank is NULL
+            return;
+        }
+    }
+    sqlite3_bind_text(st, p, txt.constData(), int(txt.size()), SQLITE_TRANSIENT);
 }
 
 QString TextoSqlite(sqlite3_stmt* st, int col) {
@@ -93,7 +133,7 @@ const InfoIndice* InfoTabela::indice(const QString& nomeIndice) const {
 }
 
 QString InfoTabela::sqlNome() const {
-    return esquema + '.' + citar(nome);
+    return esquema + '.' + CitarNome(nome);
 }
 
 Banco::Banco(const QString& dirArmazenado, const QString& dirHost)
@@ -290,29 +330,29 @@ QString declaracao(const DefCampo& c) {
         t += " REQUIRED";
     if (c.tipo == TipoCampo::Texto && c.tamanho > 0)
         t += QString("(%1)").arg(c.tamanho);
-    return citar(c.nome) + ' ' + t;
+    return CitarNome(c.nome) + ' ' + t;
 }
 
 QString nomeIndiceSql(const QString& tabela, const QString& indice) {
-    return citar(tabela + "__" + (indice.isEmpty() ? QString("PK") : indice));
+    return CitarNome(tabela + "__" + (indice.isEmpty() ? QString("PK") : indice));
 }
 
 QString colunasIndice(const QStringList& campos, bool ignoraCaixa) {
     QStringList partes;
     for (const QString& c : campos)
-        partes << citar(c) + (ignoraCaixa ? " COLLATE NOCASE" : "");
+        partes << CitarNome(c) + (ignoraCaixa ? " COLLATE NOCASE" : "");
     return partes.join(", ");
 }
 } // namespace
 
 void Banco::atualizarEsquema(const DefTabela& def, const QString& esquema) {
-    const QString tabela = esquema + '.' + citar(def.nome);
+    const QString tabela = esquema + '.' + CitarNome(def.nome);
     // Columns an older file lacks are added at the end, in definition order.
     QStringList existentes;
     {
         sqlite3_stmt* st = nullptr;
         const QByteArray sql =
-            ("PRAGMA " + esquema + ".table_info(" + citar(def.nome) + ")").toUtf8();
+            ("PRAGMA " + esquema + ".table_info(" + CitarNome(def.nome) + ")").toUtf8();
         if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) == SQLITE_OK)
             while (sqlite3_step(st) == SQLITE_ROW)
                 existentes << TextoSqlite(st, 1).toUpper();
@@ -323,11 +363,11 @@ void Banco::atualizarEsquema(const DefTabela& def, const QString& esquema) {
             executar("ALTER TABLE " + tabela + " ADD COLUMN " + declaracao(c));
     if (!def.chavePrimaria.isEmpty())
         executar("CREATE UNIQUE INDEX IF NOT EXISTS " + esquema + '.' +
-                 nomeIndiceSql(def.nome, QString()) + " ON " + citar(def.nome) + " (" +
+                 nomeIndiceSql(def.nome, QString()) + " ON " + CitarNome(def.nome) + " (" +
                  colunasIndice(def.chavePrimaria, false) + ')');
     for (const DefIndice& ind : def.indices)
         executar(QString("CREATE %1INDEX IF NOT EXISTS ").arg(ind.unico ? "UNIQUE " : "") +
-                 esquema + '.' + nomeIndiceSql(def.nome, ind.nome) + " ON " + citar(def.nome) +
+                 esquema + '.' + nomeIndiceSql(def.nome, ind.nome) + " ON " + CitarNome(def.nome) +
                  " (" + colunasIndice(ind.campos, ind.ignoraCaixa) + ')');
 }
 
@@ -339,7 +379,7 @@ void Banco::criar(const DefTabela& def) {
     if (transacao)
         executar("BEGIN IMMEDIATE");
     try {
-        executar("CREATE TABLE IF NOT EXISTS main." + citar(def.nome) + " (" + cols.join(", ") +
+        executar("CREATE TABLE IF NOT EXISTS main." + CitarNome(def.nome) + " (" + cols.join(", ") +
                  ')');
         atualizarEsquema(def, "main");
         if (transacao)
@@ -369,7 +409,7 @@ InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
     if (info.nome.isEmpty())
         return info;
 
-    sql = ("PRAGMA " + esquema + ".table_info(" + citar(info.nome) + ")").toUtf8();
+    sql = ("PRAGMA " + esquema + ".table_info(" + CitarNome(info.nome) + ")").toUtf8();
     sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr);
     while (sqlite3_step(st) == SQLITE_ROW) {
         InfoColuna c;
@@ -379,7 +419,7 @@ InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
     }
     sqlite3_finalize(st);
 
-    sql = ("PRAGMA " + esquema + ".index_list(" + citar(info.nome) + ")").toUtf8();
+    sql = ("PRAGMA " + esquema + ".index_list(" + CitarNome(info.nome) + ")").toUtf8();
     sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr);
     std::vector<std::pair<QString, bool>> nomes;
     while (sqlite3_step(st) == SQLITE_ROW)
@@ -392,7 +432,7 @@ InfoTabela Banco::lerInfo(const QString& nome, const QString& esquema) {
         InfoIndice ind;
         ind.nome = nomeSql.mid(prefixo.size());
         ind.unico = unico;
-        sql = ("PRAGMA " + esquema + ".index_xinfo(" + citar(nomeSql) + ")").toUtf8();
+        sql = ("PRAGMA " + esquema + ".index_xinfo(" + CitarNome(nomeSql) + ")").toUtf8();
         sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr);
         while (sqlite3_step(st) == SQLITE_ROW) {
             if (sqlite3_column_int(st, 5) == 0) // key columns only, not the rowid

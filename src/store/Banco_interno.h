@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
 #include <sqlite3.h>
 #include <string>
@@ -111,4 +112,8 @@ private:
 
 // SQLite values of the stored types.
 QString TextoSqlite(sqlite3_stmt* st, int col);
+// Binds a value as the stored representation of its type (blank is NULL).
+void VincularValor(sqlite3_stmt* st, int parametro, const QVariant& valor);
+// A name as a quoted SQL identifier.
+QString CitarNome(const QString& nome);
 TipoCampo TipoDeclarado(const QString& tipo, int* tamanho, bool* obrigatorio);

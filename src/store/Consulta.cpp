@@ -8,49 +8,9 @@
 #include "SessaoBanco.h"
 
 namespace {
-void vincular(sqlite3_stmt* st, int p, const QVariant& v) {
-    if (!v.isValid() || v.isNull()) {
-        sqlite3_bind_null(st, p);
-        return;
-    }
-    QByteArray txt;
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-        sqlite3_bind_int64(st, p, v.toLongLong());
-        return;
-    case QMetaType::Bool:
-        sqlite3_bind_int(st, p, v.toBool() ? 1 : 0);
-        return;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        sqlite3_bind_double(st, p, v.toDouble());
-        return;
-    case QMetaType::QDate:
-        txt = v.toDate().toString(Qt::ISODate).toUtf8();
-        break;
-    case QMetaType::QTime:
-        txt = v.toTime().toString("HH:mm:ss.zzz").toUtf8();
-        break;
-    case QMetaType::QDateTime:
-        txt = v.toDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz").toUtf8();
-        break;
-    default:
-        txt = v.toString().toUtf8();
-        if (txt.isEmpty()) {
-            sqlite3_bind_null(st, p); // blank is NULL
-            return;
-        }
-    }
-    sqlite3_bind_text(st, p, txt.constData(), int(txt.size()), SQLITE_TRANSIENT);
-}
-
 bool ehCaminho(const QString& nome) {
     return nome.contains('\\') || nome.contains('/');
 }
-
 } // namespace
 
 Consulta::Consulta(SessaoBanco* sessao) : ConjuntoDados(sessao) {}
@@ -119,7 +79,7 @@ void Consulta::vincularParametros(sqlite3_stmt* st, const QStringList& params) c
         const int idx =
             sqlite3_bind_parameter_index(st, DialetoSql::nomeParametro(p).toUtf8().constData());
         if (idx > 0)
-            vincular(st, idx, parametros_.value(p));
+            VincularValor(st, idx, parametros_.value(p));
     }
 }
 

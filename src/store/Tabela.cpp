@@ -11,44 +11,6 @@
 namespace {
 constexpr int LoteMaximo = 256;
 
-QString citar(const QString& nome) {
-    QString n = nome;
-    return '"' + n.replace('"', "\"\"") + '"';
-}
-
-// Binds a normalised value as the stored representation of its type.
-void vincular(sqlite3_stmt* st, int p, const QVariant& v) {
-    if (!v.isValid()) {
-        sqlite3_bind_null(st, p);
-        return;
-    }
-    QByteArray txt;
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        sqlite3_bind_int64(st, p, v.toLongLong());
-        return;
-    case QMetaType::Bool:
-        sqlite3_bind_int(st, p, v.toBool() ? 1 : 0);
-        return;
-    case QMetaType::Double:
-        sqlite3_bind_double(st, p, v.toDouble());
-        return;
-    case QMetaType::QDate:
-        txt = v.toDate().toString(Qt::ISODate).toUtf8();
-        break;
-    case QMetaType::QTime:
-        txt = v.toTime().toString("HH:mm:ss.zzz").toUtf8();
-        break;
-    case QMetaType::QDateTime:
-        txt = v.toDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz").toUtf8();
-        break;
-    default:
-        txt = v.toString().toUtf8();
-    }
-    sqlite3_bind_text(st, p, txt.constData(), int(txt.size()), SQLITE_TRANSIENT);
-}
-
 quint64 fnv1a(const QByteArray& dados) {
     quint64 h = 1469598103934665603ULL;
     for (char c : dados) {
@@ -93,7 +55,7 @@ void Tabela::abrir() {
     sqlTabela_ = info_->sqlNome();
     QStringList cols;
     for (const auto& c : colunas_)
-        cols << citar(c.nome);
+        cols << CitarNome(c.nome);
     colunasSelect_ = "rowid, " + cols.join(", ");
     prepararIndice();
     if (!filtro_.isEmpty())
@@ -211,7 +173,7 @@ QString Tabela::ordem(bool inversa) const {
     QStringList partes;
     const char* dir = inversa ? " DESC" : "";
     for (size_t i = 0; i < chave_.size(); ++i)
-        partes << citar(colunas_[size_t(chave_[i])].nome) +
+        partes << CitarNome(colunas_[size_t(chave_[i])].nome) +
                       (semCaixa_[i] ? " COLLATE NOCASE" : "") + dir;
     partes << QString("rowid") + dir;
     return partes.join(", ");
@@ -228,9 +190,9 @@ QString Tabela::filtroBase(std::vector<QVariant>& args) const {
     Condicao c;
     auto igual = [&](int k, const QVariant& v) {
         const QString col =
-            expr(citar(colunas_[size_t(chave_[size_t(k)])].nome), semCaixa_[size_t(k)]);
+            expr(CitarNome(colunas_[size_t(chave_[size_t(k)])].nome), semCaixa_[size_t(k)]);
         if (!v.isValid()) {
-            c.e(citar(colunas_[size_t(chave_[size_t(k)])].nome) + " IS NULL");
+            c.e(CitarNome(colunas_[size_t(chave_[size_t(k)])].nome) + " IS NULL");
         } else {
             c.e(col + " = ?");
             c.args.push_back(v);
@@ -263,10 +225,10 @@ QString Tabela::filtroBase(std::vector<QVariant>& args) const {
                 QStringList ands;
                 for (int j = k; j <= i; ++j) {
                     const QVariant v = valor(l, j);
-                    const QString col =
-                        expr(citar(colunas_[size_t(chave_[size_t(j)])].nome), semCaixa_[size_t(j)]);
+                    const QString col = expr(CitarNome(colunas_[size_t(chave_[size_t(j)])].nome),
+                                             semCaixa_[size_t(j)]);
                     const QString nulo =
-                        citar(colunas_[size_t(chave_[size_t(j)])].nome) + " IS NULL";
+                        CitarNome(colunas_[size_t(chave_[size_t(j)])].nome) + " IS NULL";
                     const bool ultimo = j == i;
                     if (!v.isValid()) {
                         ands << (ultimo ? (lado == 0 ? QString("1") : nulo) : nulo);
@@ -305,9 +267,9 @@ bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCo
     sqlite3_stmt* st = banco_->preparar(sql.toStdString());
     int p = 1;
     for (const QVariant& v : args)
-        vincular(st, p++, v);
+        VincularValor(st, p++, v);
     for (const QVariant& v : argsCond)
-        vincular(st, p++, v);
+        VincularValor(st, p++, v);
     if (!acrescentar) {
         lote_.limpar();
         lote_.versao = banco_->versaoDados();
@@ -349,7 +311,7 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
         Condicao c;
         QStringList partes;
         for (int k = 0; k < i; ++k) {
-            const QString nome = citar(colunas_[size_t(chave_[size_t(k)])].nome);
+            const QString nome = CitarNome(colunas_[size_t(chave_[size_t(k)])].nome);
             if (antigo.nulo(linha, chave_[size_t(k)]))
                 partes << nome + " IS NULL";
             else
@@ -358,7 +320,7 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
         if (i == n) {
             partes << QString("rowid ") + (inversa ? "<" : ">") + " ?";
         } else {
-            const QString nome = citar(colunas_[size_t(chave_[size_t(i)])].nome);
+            const QString nome = CitarNome(colunas_[size_t(chave_[size_t(i)])].nome);
             const bool nulo = antigo.nulo(linha, chave_[size_t(i)]);
             if (!inversa)
                 partes << (nulo ? nome + " IS NOT NULL"
@@ -378,7 +340,7 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
         sqlite3_stmt* st = banco_->preparar(sql.toStdString());
         int p = 1;
         for (const QVariant& v : base)
-            vincular(st, p++, v);
+            VincularValor(st, p++, v);
         for (int k = 0; k < i; ++k)
             if (!antigo.nulo(linha, chave_[size_t(k)]))
                 antigo.vincular(st, p++, linha, chave_[size_t(k)]);
@@ -493,7 +455,7 @@ int Tabela::contarRegistros() {
     sqlite3_stmt* st = banco_->preparar(sql.toStdString());
     int p = 1;
     for (const QVariant& v : args)
-        vincular(st, p++, v);
+        VincularValor(st, p++, v);
     const int rc = sqlite3_step(st);
     const int n = rc == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
     sqlite3_reset(st);
@@ -536,7 +498,7 @@ bool Tabela::localizarChave(const QVariantList& chave) {
     Condicao c;
     for (int k = 0; k < chave.size(); ++k) {
         const QVariant v = NormalizarValor(colunas_[size_t(chave_[size_t(k)])], chave[k]);
-        const QString nome = citar(colunas_[size_t(chave_[size_t(k)])].nome);
+        const QString nome = CitarNome(colunas_[size_t(chave_[size_t(k)])].nome);
         if (!v.isValid()) {
             c.e(nome + " IS NULL");
         } else {
@@ -568,7 +530,7 @@ void Tabela::localizarProximo(const QVariantList& chave) {
     for (int i = m; i >= 0; --i) {
         Condicao c;
         for (int k = 0; k < i && k < m; ++k) {
-            const QString nome = citar(colunas_[size_t(chave_[size_t(k)])].nome);
+            const QString nome = CitarNome(colunas_[size_t(chave_[size_t(k)])].nome);
             if (!valores[size_t(k)].isValid()) {
                 c.e(nome + " IS NULL");
             } else {
@@ -577,7 +539,7 @@ void Tabela::localizarProximo(const QVariantList& chave) {
             }
         }
         if (i < m) {
-            const QString nome = citar(colunas_[size_t(chave_[size_t(i)])].nome);
+            const QString nome = CitarNome(colunas_[size_t(chave_[size_t(i)])].nome);
             if (!valores[size_t(i)].isValid()) {
                 c.e(nome + " IS NOT NULL");
             } else {
@@ -615,7 +577,7 @@ bool Tabela::localizar(const QStringList& campos, const QVariantList& valores, b
         const DefCampo& def = colunas_[size_t(col)];
         const QVariant bruto = k < valores.size() ? valores[k] : QVariant();
         const QVariant v = NormalizarValor(def, bruto);
-        QString nome = citar(def.nome);
+        QString nome = CitarNome(def.nome);
         if (!v.isValid()) {
             c.e(nome + " IS NULL");
             continue;
@@ -790,7 +752,7 @@ void Tabela::gravar() {
         if (inserindo)
             for (size_t i = 0; i < colunas_.size(); ++i)
                 if (colunas_[i].tipo == TipoCampo::AutoInc && !valores[i].isValid()) {
-                    const QString sql = "SELECT coalesce(max(" + citar(colunas_[i].nome) +
+                    const QString sql = "SELECT coalesce(max(" + CitarNome(colunas_[i].nome) +
                                         "), 0) + 1 FROM " + sqlTabela_;
                     sqlite3_stmt* st = banco_->preparar(sql.toStdString());
                     banco_->verificar(sqlite3_step(st));
@@ -806,13 +768,13 @@ void Tabela::gravar() {
             if (temNulo) {
                 QStringList partes;
                 for (int c : prim)
-                    partes << citar(colunas_[size_t(c)].nome) + " IS ?";
+                    partes << CitarNome(colunas_[size_t(c)].nome) + " IS ?";
                 const QString sql = "SELECT 1 FROM " + sqlTabela_ + " WHERE " +
                                     partes.join(" AND ") + " AND rowid <> ? LIMIT 1";
                 sqlite3_stmt* st = banco_->preparar(sql.toStdString());
                 int p = 1;
                 for (int c : prim)
-                    vincular(st, p++, valores[size_t(c)]);
+                    VincularValor(st, p++, valores[size_t(c)]);
                 sqlite3_bind_int64(st, p, rowidAtual);
                 const int rc = sqlite3_step(st);
                 sqlite3_reset(st);
@@ -823,7 +785,7 @@ void Tabela::gravar() {
         }
         QStringList cols;
         for (const auto& c : colunas_)
-            cols << citar(c.nome);
+            cols << CitarNome(c.nome);
         QString sql;
         if (inserindo)
             sql = "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
@@ -833,7 +795,7 @@ void Tabela::gravar() {
         sqlite3_stmt* st = banco_->preparar(sql.toStdString());
         int p = 1;
         for (const QVariant& v : valores)
-            vincular(st, p++, v);
+            VincularValor(st, p++, v);
         if (!inserindo)
             sqlite3_bind_int64(st, p, rowidAtual);
         const int rc = sqlite3_step(st);

@@ -161,17 +161,23 @@ QWidget* TfoCadFormula::criarCabecalho() {
     caixa->setObjectName("Cabecalho");
     auto* g = new QGridLayout(caixa);
     vinculoCabecalho_ = new VinculoCampos(dm_.TFormula, this);
+    // Three label/field pairs a line; the fields take the spare width.
     int linha = 0, coluna = 0;
-    auto por = [&](const QString& rotulo, QWidget* campo) {
-        auto* r = new QLabel(rotulo, caixa);
-        r->setObjectName(rotulo);
-        g->addWidget(r, linha, coluna);
-        g->addWidget(campo, linha, coluna + 1);
+    for (int c : {1, 3, 5})
+        g->setColumnStretch(c, 1);
+    auto proximaCelula = [&] {
         coluna += 2;
         if (coluna == 6) {
             coluna = 0;
             ++linha;
         }
+    };
+    auto por = [&](const QString& rotulo, QWidget* campo) {
+        auto* r = new QLabel(rotulo, caixa);
+        r->setObjectName(rotulo);
+        g->addWidget(r, linha, coluna);
+        g->addWidget(campo, linha, coluna + 1);
+        proximaCelula();
         return r;
     };
     auto linhaTexto = [&](const QString& campo, const QString& mascara = QString()) {
@@ -219,7 +225,8 @@ QWidget* TfoCadFormula::criarCabecalho() {
     auto* senha = new QCheckBox("Senha", caixa);
     senha->setObjectName("Senha");
     vinculoCabecalho_->ligar(senha, "Senha");
-    g->addWidget(senha, linha, coluna++);
+    g->addWidget(senha, linha, coluna + 1);
+    proximaCelula();
     matizador_ = combo("CodMatizador");
     por("Matizador", matizador_);
     grupo_ = new QLineEdit(caixa);
@@ -251,6 +258,7 @@ QWidget* TfoCadFormula::criarCabecalho() {
     observacao_ = new QPlainTextEdit(caixa);
     observacao_->setObjectName("Observacao");
     vinculoCabecalho_->ligar(observacao_, "Observacao");
+    observacao_->setMaximumHeight(80);
     g->addWidget(observacao_, linha + 1, 0, 1, 6);
     return caixa;
 }

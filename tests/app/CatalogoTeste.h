@@ -4,7 +4,7 @@
 // stand-in that "types" `senhaDigitada`.
 #pragma once
 
-#include "ImpressaoTeste.h"
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 #include "app/Modulos.h"
 

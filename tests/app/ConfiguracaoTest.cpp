@@ -1,6 +1,6 @@
 // The installation's configuration file and the command line.
 #include "app/Configuracao.h"
-#include "ImpressaoTeste.h"
+#include "AuxiliaresTeste.h"
 #include "session/Sessao.h"
 #include "store/Caminhos.h"
 #include "store/SessaoBanco.h"

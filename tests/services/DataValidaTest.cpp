@@ -1,6 +1,7 @@
 // Dates typed by the operator: real calendar dates in day/month/four-digit
 // year pass silently; anything else shows one error with the text given.
 #include "services/DataValida.h"
+#include "AuxiliaresTeste.h"
 #include "session/Dialogos.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,6 @@
 #include <QStringList>
 
 // Readable failures: gtest otherwise prints QString as raw bytes.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 // Records every message instead of showing it; lives for the whole run.

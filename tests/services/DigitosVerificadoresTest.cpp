@@ -1,6 +1,7 @@
 // CNPJ and CPF check digits: accepted numbers, refused ones, and which
 // refusals tell the operator.
 #include "services/DigitosVerificadores.h"
+#include "AuxiliaresTeste.h"
 #include "session/Dialogos.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,6 @@
 #include <QStringList>
 
 // Readable failures: gtest otherwise prints QString as raw bytes.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 // Records every message instead of showing it; lives for the whole run.

@@ -2,16 +2,13 @@
 // zero fill after the sign, widths that pad but never cut, grouping, and
 // half-away-from-zero rounding.
 #include "services/FormatoNumero.h"
+#include "AuxiliaresTeste.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 // Readable failures: gtest otherwise prints QString as raw bytes.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
 
 struct CasoFormato {

@@ -1,14 +1,11 @@
 // Movement dates against the closing dates of the branch and of each
 // module: which messages one call shows, and its result.
 #include "services/ProcessamentoData.h"
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 #include "session/Sessao.h"
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"
-
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -2,6 +2,7 @@
 // breaks (a whole two-page report compared with an expected file), the
 // remembered layout and its three buttons, and the failure message.
 #include "services/RelatorioPadronizado.h"
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 #include "services/ConfigImpressao.h"
 #include "services/JanelaModal.h"
@@ -20,10 +21,6 @@
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTableView>
-
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

@@ -3,6 +3,7 @@
 // cleanup of earlier days, and where preview, client-drive and queue output
 // end up.
 #include "services/RelatorioTexto.h"
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 #include "services/ConfigImpressao.h"
 #include "services/ImpressoraGrafica.h"
@@ -20,10 +21,6 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QWidget>
-
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

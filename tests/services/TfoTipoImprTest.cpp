@@ -2,6 +2,7 @@
 // leads to, the terminal-server destination rule, and what each choice does
 // to the other controls.
 #include "services/TfoTipoImpr.h"
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 #include "services/ConfigImpressao.h"
 #include "services/ImpressoraGrafica.h"
@@ -17,10 +18,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

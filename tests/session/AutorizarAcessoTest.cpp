@@ -1,8 +1,8 @@
 // Access codes: when the password window appears, how the access and user
 // passwords compare, the session user, the month's access log and the
 // log context emptied on every return.
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
-#include "TabelasTeste.h"
 
 #include "session/AutorizarAcesso.h"
 #include "session/JanelaSenhaRoteirizada.h"

@@ -1,7 +1,7 @@
 // Demonstration rows: they work with the access check and the permission
 // check, and a second run adds nothing.
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
-#include "TabelasTeste.h"
 
 #include "session/AutorizarAcesso.h"
 #include "session/DemoAcesso.h"

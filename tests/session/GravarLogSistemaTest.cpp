@@ -1,8 +1,8 @@
 // System log: the month's table and the dictionary made on first use, the
 // row written, the dictionary looked up on Campo alone, two stations in
 // the same second, and a failure's message.
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
-#include "TabelasTeste.h"
 
 #include "session/GravarLogSistema.h"
 #include "session/Sessao.h"

@@ -1,8 +1,8 @@
 // Group permissions: active groups of the branch grant, "SUP" passes all
 // but sees blocks, the exact warning texts, quoting of the user code, a
 // branch that is not a number, and the kept results.
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
-#include "TabelasTeste.h"
 
 #include "session/TemPermissao.h"
 

@@ -1,9 +1,0 @@
-// Readable failure output for Qt texts.
-#pragma once
-
-#include <QString>
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}

@@ -42,54 +42,50 @@ QString PastaIni() {
     return QDir(PastaPrograma()).filePath("ini");
 }
 
-void CarregarLayoutGrade(QTableView& grade) {
-    const QString arquivo = arquivoIni(grade.objectName());
+bool AplicarColunasGrade(QTableView& grade, const QString& arquivo) {
     QAbstractItemModel* modelo = grade.model();
     if (!modelo || !QFile::exists(arquivo))
-        return;
+        return false;
+    QSettings ini(arquivo, QSettings::IniFormat);
     const int colunas = modelo->columnCount();
-    {
-        QSettings ini(arquivo, QSettings::IniFormat);
-        bool ok = false;
-        const int gravadas = ini.value("Grade/Colunas").toInt(&ok);
-        if (ini.status() == QSettings::NoError && ok && gravadas == colunas) {
-            QHeaderView* cab = grade.horizontalHeader();
-            // Visual positions are applied from the left so earlier moves
-            // are not undone by later ones.
-            std::vector<std::pair<int, int>> posicoes;
-            for (int c = 0; c < colunas; ++c) {
-                ini.beginGroup(grupoColuna(c));
-                const int largura = ini.value("Largura", -1).toInt();
-                if (largura > 0)
-                    cab->resizeSection(c, largura);
-                cab->setSectionHidden(c, ini.value("Oculta", false).toBool());
-                if (ini.contains("Titulo"))
-                    modelo->setHeaderData(c, Qt::Horizontal, ini.value("Titulo").toString());
-                posicoes.push_back({ini.value("Posicao", c).toInt(), c});
-                ini.endGroup();
-            }
-            std::sort(posicoes.begin(), posicoes.end());
-            for (const auto& [visual, logica] : posicoes)
-                if (visual >= 0 && visual < colunas)
-                    cab->moveSection(cab->visualIndex(logica), visual);
-            return;
-        }
+    bool ok = false;
+    const int gravadas = ini.value("Grade/Colunas").toInt(&ok);
+    if (ini.status() != QSettings::NoError || !ok || gravadas != colunas)
+        return false;
+    QHeaderView* cab = grade.horizontalHeader();
+    std::vector<std::pair<int, int>> posicoes;
+    for (int c = 0; c < colunas; ++c) {
+        ini.beginGroup(grupoColuna(c));
+        const int largura = ini.value("Largura", -1).toInt();
+        if (largura > 0)
+            cab->resizeSection(c, largura);
+        cab->setSectionHidden(c, ini.value("Oculta", false).toBool());
+        if (ini.contains("Titulo"))
+            modelo->setHeaderData(c, Qt::Horizontal, ini.value("Titulo").toString());
+        posicoes.push_back({ini.value("Posicao", c).toInt(), c});
+        ini.endGroup();
     }
-    QFile::remove(arquivo);
+    // Visual positions are applied from the left so earlier moves are not
+    // undone by later ones.
+    std::sort(posicoes.begin(), posicoes.end());
+    for (const auto& [visual, logica] : posicoes)
+        if (visual >= 0 && visual < colunas)
+            cab->moveSection(cab->visualIndex(logica), visual);
+    return true;
 }
 
-void SalvarLayoutGrade(const QTableView& grade) {
+void GravarColunasGrade(const QTableView& grade, const QString& arquivo) {
     const QAbstractItemModel* modelo = grade.model();
     if (!modelo)
         return;
-    QDir().mkpath(PastaIni());
-    const QString arquivo = arquivoIni(grade.objectName());
     QFile::remove(arquivo);
     QSettings ini(arquivo, QSettings::IniFormat);
     const QHeaderView* cab = grade.horizontalHeader();
     ini.setValue("Grade/Colunas", modelo->columnCount());
     for (int c = 0; c < modelo->columnCount(); ++c) {
         ini.beginGroup(grupoColuna(c));
+        const QVariant campo = modelo->headerData(c, Qt::Horizontal, Qt::UserRole);
+        ini.setValue("Campo", campo.isValid() ? campo.toString() : QString::number(c));
         ini.setValue("Titulo", modelo->headerData(c, Qt::Horizontal).toString());
         ini.setValue("Largura", cab->sectionSize(c));
         ini.setValue("Posicao", cab->visualIndex(c));
@@ -97,6 +93,19 @@ void SalvarLayoutGrade(const QTableView& grade) {
         ini.endGroup();
     }
     ini.sync();
+}
+
+void CarregarLayoutGrade(QTableView& grade) {
+    const QString arquivo = arquivoIni(grade.objectName());
+    // A file written for another number of columns belongs to an older
+    // version of the window.
+    if (QFile::exists(arquivo) && !AplicarColunasGrade(grade, arquivo))
+        QFile::remove(arquivo);
+}
+
+void SalvarLayoutGrade(const QTableView& grade) {
+    QDir().mkpath(PastaIni());
+    GravarColunasGrade(grade, arquivoIni(grade.objectName()));
 }
 
 void ApagarLayoutGrade(const QTableView& grade) {

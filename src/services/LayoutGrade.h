@@ -24,6 +24,13 @@ void CarregarLayoutGrade(QTableView& grade);
 void SalvarLayoutGrade(const QTableView& grade);
 void ApagarLayoutGrade(const QTableView& grade);
 
+// The same, on a file of the caller's: the columns' field, title, width,
+// position and whether each is shown. Applying returns false, and applies
+// nothing, when the file is missing, unreadable or holds another number of
+// columns.
+void GravarColunasGrade(const QTableView& grade, const QString& arquivo);
+bool AplicarColunasGrade(QTableView& grade, const QString& arquivo);
+
 // Placement of a window under `nome`; restoring a placement that lies on
 // no screen leaves the window where it is.
 void RestaurarPosicaoJanela(QWidget& janela, const QString& nome);

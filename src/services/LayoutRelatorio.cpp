@@ -6,10 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QSettings>
 #include <QTableView>
-#include <algorithm>
-#include <vector>
 
 QString ArquivoLayoutRelatorio(const QString& nome) {
     const QString pasta = QDir(PastaPrograma()).filePath("RelCfg");

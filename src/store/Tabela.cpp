@@ -730,6 +730,10 @@ void Tabela::incluir() {
     if (estado_ != EstadoDados::Navegando)
         gravar();
     buffer_.assign(colunas_.size(), QVariant());
+    // A detail row starts linked to its master's current row.
+    for (int k = 0; mestre_ && k < ultimoMestre_.size() && k < int(chave_.size()); ++k)
+        buffer_[size_t(chave_[size_t(k)])] =
+            NormalizarValor(colunas_[size_t(chave_[size_t(k)])], ultimoMestre_[k]);
     estado_ = EstadoDados::Inserindo;
     posicionou();
 }

@@ -85,7 +85,8 @@ public:
     void setFiltro(const QString& filtro);
 
     // Detail of `mestre`: the leading fields of this cursor's index equal
-    // the master's `camposMestre` ("Filial;Formula") on its current row.
+    // the master's `camposMestre` ("Filial;Formula") on its current row; a
+    // row inserted here starts with those fields filled in.
     void setMestre(ConjuntoDados* mestre, const QString& camposMestre);
 
     void editar() override;

@@ -158,6 +158,12 @@ TEST_F(Navegacao, DetailFollowsMaster) {
     t.localizarChave({1, "A", 1});
     EXPECT_TRUE(itens.vazio());
     EXPECT_TRUE(itens.eof());
+    itens.incluir();
+    itens.campo("Ordem").definir(1);
+    itens.gravar();
+    EXPECT_EQ(itens.campo("Filial").inteiro(), 1);
+    EXPECT_EQ(itens.campo("Codigo").inteiro(), 1);
+    EXPECT_EQ(itens.contarRegistros(), 1);
 }
 
 TEST_F(Navegacao, WalkCrossesManyBatches) {

@@ -1,4 +1,5 @@
 #include "TfoCadCodigoNome.h"
+#include "Botao.h"
 
 #include "AcessoDados.h"
 #include "Dialogos.h"
@@ -48,12 +49,7 @@ TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& leg
     campos->addRow("Nome", nome_);
 
     auto* botoes = new QHBoxLayout;
-    auto botao = [&](const QString& texto) {
-        auto* b = new QPushButton(texto, this);
-        b->setObjectName(texto);
-        botoes->addWidget(b);
-        return b;
-    };
+    auto botao = [&](const QString& texto) { return NovoBotao(texto, this, botoes); };
     incluir_ = botao("Incluir");
     alterar_ = botao("Alterar");
     excluir_ = botao("Excluir");

@@ -1,4 +1,5 @@
 #include "TfoCadEmbalagem.h"
+#include "Botao.h"
 
 #include "AcessoDados.h"
 #include "Dialogos.h"
@@ -51,12 +52,7 @@ TfoCadEmbalagem::TfoCadEmbalagem(SessaoBanco* sessao, QWidget* parent)
     campo("Peso Embal.", "Peso_Embal", "###,##0.0000");
 
     auto* botoes = new QHBoxLayout;
-    auto botao = [&](const QString& texto) {
-        auto* b = new QPushButton(texto, this);
-        b->setObjectName(texto);
-        botoes->addWidget(b);
-        return b;
-    };
+    auto botao = [&](const QString& texto) { return NovoBotao(texto, this, botoes); };
     incluir_ = botao("Incluir");
     alterar_ = botao("Alterar");
     excluir_ = botao("Excluir");

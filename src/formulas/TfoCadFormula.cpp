@@ -1,4 +1,5 @@
 #include "TfoCadFormula.h"
+#include "Botao.h"
 
 #include "AcessoDados.h"
 #include "AutorizarAcesso.h"
@@ -46,13 +47,6 @@ public:
         QComboBox::showPopup();
     }
 };
-
-QPushButton* botao(QWidget* pai, QLayout* layout, const QString& texto) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(texto);
-    layout->addWidget(b);
-    return b;
-}
 
 QTableView* grade(QWidget* pai, const QString& nome, QAbstractItemModel* modelo) {
     auto* g = new QTableView(pai);
@@ -120,10 +114,13 @@ QWidget* TfoCadFormula::criarPaginaLista() {
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    connect(botao(pagina, botoes, "Incluir"), &QPushButton::clicked, this, &TfoCadFormula::incluir);
-    connect(botao(pagina, botoes, "Alterar"), &QPushButton::clicked, this, &TfoCadFormula::alterar);
-    connect(botao(pagina, botoes, "Excluir"), &QPushButton::clicked, this, &TfoCadFormula::excluir);
-    connect(botao(pagina, botoes, "Fechar"), &QPushButton::clicked, this, &QWidget::close);
+    connect(NovoBotao("Incluir", pagina, botoes), &QPushButton::clicked, this,
+            &TfoCadFormula::incluir);
+    connect(NovoBotao("Alterar", pagina, botoes), &QPushButton::clicked, this,
+            &TfoCadFormula::alterar);
+    connect(NovoBotao("Excluir", pagina, botoes), &QPushButton::clicked, this,
+            &TfoCadFormula::excluir);
+    connect(NovoBotao("Fechar", pagina, botoes), &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(pagina);
     layout->addLayout(topo);
@@ -147,8 +144,8 @@ QWidget* TfoCadFormula::criarPaginaFormula() {
     botoes->setObjectName("BotoesFormula");
     auto* lb = new QHBoxLayout(botoes);
     lb->addStretch();
-    gravarFormula_ = botao(botoes, lb, "Gravar");
-    cancelarFormula_ = botao(botoes, lb, "Cancelar");
+    gravarFormula_ = NovoBotao("Gravar", botoes, lb);
+    cancelarFormula_ = NovoBotao("Cancelar", botoes, lb);
     connect(gravarFormula_, &QPushButton::clicked, this, &TfoCadFormula::gravar);
     connect(cancelarFormula_, &QPushButton::clicked, this, &TfoCadFormula::cancelar);
     layout->addWidget(botoes);
@@ -275,9 +272,9 @@ QWidget* TfoCadFormula::criarComponentes() {
     auto* botoes = new QWidget(caixa);
     botoes->setObjectName("BotoesComponente");
     auto* lb = new QHBoxLayout(botoes);
-    incluirComp_ = botao(botoes, lb, "Incluir");
-    alterarComp_ = botao(botoes, lb, "Alterar");
-    excluirComp_ = botao(botoes, lb, "Excluir");
+    incluirComp_ = NovoBotao("Incluir", botoes, lb);
+    alterarComp_ = NovoBotao("Alterar", botoes, lb);
+    excluirComp_ = NovoBotao("Excluir", botoes, lb);
     lb->addStretch();
     connect(incluirComp_, &QPushButton::clicked, this, &TfoCadFormula::incluirComponente);
     connect(alterarComp_, &QPushButton::clicked, this, &TfoCadFormula::alterarComponente);
@@ -306,8 +303,8 @@ QWidget* TfoCadFormula::criarComponentes() {
     quantidade_->setObjectName("QUANTIDADE");
     vinculoComponente_->ligar(quantidade_, "QUANTIDADE");
     le->addWidget(quantidade_);
-    gravarComp_ = botao(editor_, le, "Gravar");
-    cancelarComp_ = botao(editor_, le, "Cancelar");
+    gravarComp_ = NovoBotao("Gravar", editor_, le);
+    cancelarComp_ = NovoBotao("Cancelar", editor_, le);
     connect(gravarComp_, &QPushButton::clicked, this, &TfoCadFormula::gravarComponente);
     connect(cancelarComp_, &QPushButton::clicked, this, &TfoCadFormula::cancelarComponente);
     connect(componente_, &QComboBox::currentIndexChanged, this, &TfoCadFormula::mostrarReferencia);

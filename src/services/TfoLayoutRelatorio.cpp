@@ -1,4 +1,5 @@
 #include "TfoLayoutRelatorio.h"
+#include "Botao.h"
 
 #include "LayoutRelatorio.h"
 
@@ -13,8 +14,7 @@
 
 namespace {
 QPushButton* botao(const QString& texto, const QString& dica, QWidget* pai) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(texto);
+    QPushButton* b = NovoBotao(texto, pai);
     b->setToolTip(dica);
     return b;
 }

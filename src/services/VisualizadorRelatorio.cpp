@@ -1,4 +1,5 @@
 #include "VisualizadorRelatorio.h"
+#include "Botao.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -39,11 +40,6 @@ QString semControles(const QString& linha) {
     return s;
 }
 
-QPushButton* botao(const QString& texto, QWidget* pai) {
-    auto* b = new QPushButton(texto, pai);
-    b->setObjectName(texto);
-    return b;
-}
 } // namespace
 
 VisualizadorRelatorio::VisualizadorRelatorio(const QString& arquivoHost, int linhasPorPagina,
@@ -58,11 +54,11 @@ VisualizadorRelatorio::VisualizadorRelatorio(const QString& arquivoHost, int lin
     rotulo_->setObjectName("Pagina");
 
     auto* barra = new QHBoxLayout;
-    QPushButton* anterior = botao("Anterior", this);
-    QPushButton* proxima = botao("Próxima", this);
-    QPushButton* imprimir = botao("Imprimir", this);
-    QPushButton* pdf = botao("Salvar PDF", this);
-    QPushButton* abrir = botao("Abrir com programa padrão", this);
+    QPushButton* anterior = NovoBotao("Anterior", this);
+    QPushButton* proxima = NovoBotao("Próxima", this);
+    QPushButton* imprimir = NovoBotao("Imprimir", this);
+    QPushButton* pdf = NovoBotao("Salvar PDF", this);
+    QPushButton* abrir = NovoBotao("Abrir com programa padrão", this);
     for (QWidget* w : {static_cast<QWidget*>(anterior), static_cast<QWidget*>(rotulo_),
                        static_cast<QWidget*>(proxima), static_cast<QWidget*>(imprimir),
                        static_cast<QWidget*>(pdf), static_cast<QWidget*>(abrir)})

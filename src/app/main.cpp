@@ -1,5 +1,6 @@
 // The program entry: the running-instance guard, the splash window, the
 // configuration, the data modules and windows, and the message loop.
+#include "AplicacaoPcp.h"
 #include "Configuracao.h"
 #include "Demonstracao.h"
 #include "GuardaInstancia.h"
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QApplication app(argc, argv);
+    AplicacaoPcp app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 
     GuardaInstancia guarda(GuardaInstancia::nomePadrao());

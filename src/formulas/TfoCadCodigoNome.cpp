@@ -1,7 +1,7 @@
 #include "TfoCadCodigoNome.h"
-#include "Botao.h"
 
 #include "AcessoDados.h"
+#include "BarraCadastro.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
 #include "ModeloLinhas.h"
@@ -9,10 +9,7 @@
 
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -24,14 +21,7 @@ TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& leg
     setWindowTitle(legenda);
 
     modelo_ = new ModeloLinhas({"CODIGO", "NOME"}, this);
-    lista_ = new QTableView(this);
-    lista_->setObjectName("Lista");
-    lista_->setModel(modelo_);
-    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lista_->verticalHeader()->hide();
-    lista_->horizontalHeader()->setStretchLastSection(true);
+    lista_ = NovaListaCadastro(modelo_, this);
     connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoCadCodigoNome::seguirLista);
 
@@ -48,25 +38,13 @@ TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& leg
     campos->addRow("Codigo", codigo);
     campos->addRow("Nome", nome_);
 
-    auto* botoes = new QHBoxLayout;
-    auto botao = [&](const QString& texto) { return NovoBotao(texto, this, botoes); };
-    incluir_ = botao("Incluir");
-    alterar_ = botao("Alterar");
-    excluir_ = botao("Excluir");
-    gravar_ = botao("Gravar");
-    cancelar_ = botao("Cancelar");
-    fechar_ = botao("Fechar");
-    connect(incluir_, &QPushButton::clicked, this, &TfoCadCodigoNome::incluir);
-    connect(alterar_, &QPushButton::clicked, this, &TfoCadCodigoNome::alterar);
-    connect(excluir_, &QPushButton::clicked, this, &TfoCadCodigoNome::excluir);
-    connect(gravar_, &QPushButton::clicked, this, &TfoCadCodigoNome::gravar);
-    connect(cancelar_, &QPushButton::clicked, this, &TfoCadCodigoNome::cancelar);
-    connect(fechar_, &QPushButton::clicked, this, &QWidget::close);
+    barra_ = new BarraCadastro(this, lista_);
+    barra_->ligar(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lista_, 1);
     layout->addLayout(campos);
-    layout->addLayout(botoes);
+    layout->addLayout(barra_);
     editando(false);
 }
 
@@ -84,11 +62,7 @@ bool TfoCadCodigoNome::abrir() {
 }
 
 void TfoCadCodigoNome::editando(bool sim) {
-    lista_->setEnabled(!sim);
-    for (QPushButton* b : {incluir_, alterar_, excluir_, fechar_})
-        b->setEnabled(!sim);
-    gravar_->setEnabled(sim);
-    cancelar_->setEnabled(sim);
+    barra_->editando(sim);
     if (!sim)
         atualizarLista();
     vinculo_->mostrar();

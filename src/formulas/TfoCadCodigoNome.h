@@ -11,9 +11,9 @@
 #include <QString>
 #include <QWidget>
 
+class BarraCadastro;
 class ModeloLinhas;
 class QLineEdit;
-class QPushButton;
 class QTableView;
 class VinculoCampos;
 
@@ -47,10 +47,5 @@ private:
     QTableView* lista_;
     VinculoCampos* vinculo_;
     QLineEdit* nome_;
-    QPushButton* incluir_;
-    QPushButton* alterar_;
-    QPushButton* excluir_;
-    QPushButton* gravar_;
-    QPushButton* cancelar_;
-    QPushButton* fechar_;
+    BarraCadastro* barra_;
 };

@@ -1,7 +1,7 @@
 #include "TfoCadEmbalagem.h"
-#include "Botao.h"
 
 #include "AcessoDados.h"
+#include "BarraCadastro.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
 #include "ListaEmbalagens.h"
@@ -10,10 +10,7 @@
 
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -25,14 +22,7 @@ TfoCadEmbalagem::TfoCadEmbalagem(SessaoBanco* sessao, QWidget* parent)
     PrepararListaEmbalagens(lista_);
 
     modelo_ = new ModeloLinhas({"Código", "Descrição"}, this);
-    grade_ = new QTableView(this);
-    grade_->setObjectName("Lista");
-    grade_->setModel(modelo_);
-    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->verticalHeader()->hide();
-    grade_->horizontalHeader()->setStretchLastSection(true);
+    grade_ = NovaListaCadastro(modelo_, this);
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoCadEmbalagem::seguirLista);
 
@@ -51,25 +41,13 @@ TfoCadEmbalagem::TfoCadEmbalagem(SessaoBanco* sessao, QWidget* parent)
     campo("Peso Liquido", "Peso_Liq", "###,##0.0000");
     campo("Peso Embal.", "Peso_Embal", "###,##0.0000");
 
-    auto* botoes = new QHBoxLayout;
-    auto botao = [&](const QString& texto) { return NovoBotao(texto, this, botoes); };
-    incluir_ = botao("Incluir");
-    alterar_ = botao("Alterar");
-    excluir_ = botao("Excluir");
-    gravar_ = botao("Gravar");
-    cancelar_ = botao("Cancelar");
-    fechar_ = botao("Fechar");
-    connect(incluir_, &QPushButton::clicked, this, &TfoCadEmbalagem::incluir);
-    connect(alterar_, &QPushButton::clicked, this, &TfoCadEmbalagem::alterar);
-    connect(excluir_, &QPushButton::clicked, this, &TfoCadEmbalagem::excluir);
-    connect(gravar_, &QPushButton::clicked, this, &TfoCadEmbalagem::gravar);
-    connect(cancelar_, &QPushButton::clicked, this, &TfoCadEmbalagem::cancelar);
-    connect(fechar_, &QPushButton::clicked, this, &QWidget::close);
+    barra_ = new BarraCadastro(this, grade_);
+    barra_->ligar(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grade_, 1);
     layout->addLayout(campos);
-    layout->addLayout(botoes);
+    layout->addLayout(barra_);
     habilitar(false);
 }
 
@@ -91,11 +69,7 @@ bool TfoCadEmbalagem::editando() const {
 }
 
 void TfoCadEmbalagem::habilitar(bool sim) {
-    grade_->setEnabled(!sim);
-    for (QPushButton* b : {incluir_, alterar_, excluir_, fechar_})
-        b->setEnabled(!sim);
-    gravar_->setEnabled(sim);
-    cancelar_->setEnabled(sim);
+    barra_->editando(sim);
     vinculo_->mostrar();
 }
 

@@ -10,9 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+class BarraCadastro;
 class ModeloLinhas;
 class QLineEdit;
-class QPushButton;
 class QTableView;
 class VinculoCampos;
 
@@ -46,10 +46,5 @@ private:
     QTableView* grade_;
     VinculoCampos* vinculo_;
     QLineEdit* descricao_;
-    QPushButton* incluir_;
-    QPushButton* alterar_;
-    QPushButton* excluir_;
-    QPushButton* gravar_;
-    QPushButton* cancelar_;
-    QPushButton* fechar_;
+    BarraCadastro* barra_;
 };

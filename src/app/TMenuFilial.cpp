@@ -4,6 +4,7 @@
 #include "TDMFilial.h"
 #include "TMenuPcp.h"
 #include "TfoMenuEmpresa.h"
+#include "services/Botao.h"
 #include "services/ConfigImpressao.h"
 #include "session/Dialogos.h"
 #include "session/Sessao.h"
@@ -28,10 +29,8 @@ TMenuFilial::TMenuFilial(Modulos& modulos, QWidget* parent)
 
     lista_ = new QListWidget(this);
     lista_->setObjectName("NOME");
-    auto* btOk = new QPushButton("OK", this);
-    btOk->setObjectName("OK");
-    auto* btSair = new QPushButton("Sair", this);
-    btSair->setObjectName("Sair");
+    auto* btOk = NovoBotao("OK", this);
+    auto* btSair = NovoBotao("Sair", this);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(btOk);

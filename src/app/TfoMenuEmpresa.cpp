@@ -5,6 +5,7 @@
 #include "TDMFilial.h"
 #include "TMenuFilial.h"
 #include "TfoSenhaEmpresa.h"
+#include "services/Botao.h"
 #include "services/LayoutGrade.h"
 #include "session/Dialogos.h"
 #include "session/FormatosRegionais.h"
@@ -63,10 +64,8 @@ TfoMenuEmpresa::TfoMenuEmpresa(Modulos& modulos, QWidget* parent)
     grade_->horizontalHeader()->setStretchLastSection(true);
     grade_->setColumnWidth(0, 60);
 
-    auto* btOk = new QPushButton("OK", this);
-    btOk->setObjectName("OK");
-    auto* btSair = new QPushButton("Sair", this);
-    btSair->setObjectName("Sair");
+    auto* btOk = NovoBotao("OK", this);
+    auto* btSair = NovoBotao("Sair", this);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(btOk);

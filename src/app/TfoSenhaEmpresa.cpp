@@ -1,5 +1,6 @@
 #include "TfoSenhaEmpresa.h"
 
+#include "services/Botao.h"
 #include "session/Sessao.h"
 
 #include <QHBoxLayout>
@@ -18,11 +19,9 @@ TfoSenhaEmpresa::TfoSenhaEmpresa(QWidget* parent) : QDialog(parent) {
     edSenha_ = new QLineEdit(this);
     edSenha_->setObjectName("Senha");
     edSenha_->setEchoMode(QLineEdit::Password);
-    auto* btOk = new QPushButton("OK", this);
-    btOk->setObjectName("OK");
+    auto* btOk = NovoBotao("OK", this);
     btOk->setDefault(true);
-    auto* btCancelar = new QPushButton("Cancelar", this);
-    btCancelar->setObjectName("Cancelar");
+    auto* btCancelar = NovoBotao("Cancelar", this);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();

@@ -5,6 +5,7 @@
 #include "ErroBanco.h"
 #include "Sessao.h"
 #include "VinculoCampos.h"
+#include "services/Botao.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -25,10 +26,8 @@ TfoParametrizacao::TfoParametrizacao(SessaoBanco* sessao, QWidget* parent)
     auto* campos = new QFormLayout;
     campos->addRow("Ultima Formula", ultima);
 
-    auto* btOk = new QPushButton("OK", this);
-    btOk->setObjectName("OK");
-    auto* btFechar = new QPushButton("Fechar", this);
-    btFechar->setObjectName("Fechar");
+    auto* btOk = NovoBotao("OK", this);
+    auto* btFechar = NovoBotao("Fechar", this);
     connect(btOk, &QPushButton::clicked, this, &TfoParametrizacao::ok);
     connect(btFechar, &QPushButton::clicked, this, &TfoParametrizacao::fechar);
     auto* botoes = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "FormatoNumero.h"
 #include "Sessao.h"
+#include "services/Botao.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -84,8 +85,7 @@ TLimiteCodigo::TLimiteCodigo(QWidget* parent) : QDialog(parent) {
     colunaProximo->addWidget(edProximo_);
     colunaProximo->addStretch();
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
+    auto* ok = NovoBotao("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "TfoQtdCopias.h"
 
+#include "Botao.h"
 #include "ConfigImpressao.h"
 
 #include <QPushButton>
@@ -12,8 +13,7 @@ TfoQtdCopias::TfoQtdCopias(QWidget* pai) : QDialog(pai), copias_(new QSpinBox(th
     copias_->setObjectName("Copias");
     copias_->setRange(1, 99);
     copias_->setValue(1);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
+    auto* ok = NovoBotao("OK", this);
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(copias_);

@@ -1,5 +1,6 @@
 #include "TfoTipoImpr.h"
 
+#include "Botao.h"
 #include "ConfigImpressao.h"
 #include "FormatoNumero.h"
 #include "ImpressoraGrafica.h"
@@ -74,8 +75,7 @@ TfoTipoImpr::TfoTipoImpr(QWidget* pai) : QDialog(pai) {
     termServ_->setObjectName("Impressão via TS Habilitada");
     termServ_->installEventFilter(this);
     termServ_->hide();
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
+    auto* ok = NovoBotao("OK", this);
     ok->setDefault(true);
 
     auto* campos = new QFormLayout;

@@ -14,8 +14,9 @@
 inline const QString ModoABNT5891 = QStringLiteral("ABNT 5891");
 
 // Rounds `valor` to `decimais` places (0 to 6; any other number counts as 0).
-// A value too large for the scaled 64-bit integer gives 0, as the legacy
-// routine did when its arithmetic failed. Never returns -0.0.
+// The scaled value is held in 128 bits, so no magnitude a double can hold
+// overflows (a value of 2^53 or more has no fraction and comes back as it
+// is). Never returns -0.0.
 double Arredondar(int decimais, double valor);
 
 // The swapped call would convert silently, so it is refused at compile time.

@@ -23,7 +23,10 @@ public:
     virtual bool entrada(const QString& titulo, const QString& prompt, QString& valor,
                          bool mascarada = false) = 0;
 
-    // The implementation in force (process-wide).
+    // The implementation in force (process-wide). While a store transaction
+    // is open (TransacaoBanco) messages are held and shown when it ends, and
+    // a question throws std::logic_error: nothing modal may keep other
+    // stations waiting on the database.
     static Dialogos& atual();
     static void instalar(Dialogos* d); // does not take ownership
 };

@@ -5,6 +5,7 @@
 #include "SessaoBanco.h"
 #include "Tabela.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -44,38 +45,96 @@ QDateTime lerDataHora(const QString& s) {
 }
 
 [[noreturn]] void valorInvalido(const DefCampo& c, const QVariant& v) {
-    throw ErroBanco("'" + v.toString() + "' is not a valid value for field '" + c.nome + "'");
+    throw ErroBanco("Valor inválido para o campo '" + c.nome + "' (" + DescricaoTipo(c) + "): '" +
+                    v.toString() + "'");
 }
 
+bool ehTexto(const QVariant& v) {
+    return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray;
+}
+
+// Text is read only in the form Campo::texto() writes ("1234.5", "-2",
+// "1e+16"), so a value read as text and written back is the same value.
 double lerNumero(const DefCampo& c, const QVariant& v) {
-    bool ok = true;
-    double d;
-    if (v.typeId() == QMetaType::QString) {
-        QString s = v.toString().trimmed();
-        s.remove('.').replace(',', '.'); // "1.234,56" as the operator types it
-        d = s.toDouble(&ok);
-        if (!ok)
-            d = v.toString().trimmed().toDouble(&ok);
-    } else {
+    bool ok = false;
+    double d = 0;
+    if (ehTexto(v))
+        d = v.toString().trimmed().toDouble(&ok);
+    else if (v.typeId() != QMetaType::Bool)
         d = v.toDouble(&ok);
-    }
     if (!ok || !std::isfinite(d))
         valorInvalido(c, v);
     return d;
+}
+
+qint64 lerInteiro(const DefCampo& c, const QVariant& v) {
+    bool ok = false;
+    qint64 r = 0;
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        r = v.toLongLong(&ok);
+        break;
+    case QMetaType::ULongLong:
+        ok = v.toULongLong() <= quint64(std::numeric_limits<qint64>::max());
+        r = qint64(v.toULongLong());
+        break;
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        r = v.toString().trimmed().toLongLong(&ok);
+        break;
+    default: {
+        // A whole number held as a double; a fraction is never cut.
+        const double d = v.toDouble(&ok);
+        ok = ok && std::isfinite(d) && d == std::trunc(d) && std::fabs(d) < 9.2e18;
+        r = ok ? qint64(d) : 0;
+    }
+    }
+    if (!ok)
+        valorInvalido(c, v);
+    return r;
+}
+
+// A date as texto() writes it, or in ISO form; nothing else.
+QDate lerDataEscrita(const QString& s) {
+    return s.size() == 10 && s[4] == '-' ? QDate::fromString(s, Qt::ISODate)
+                                         : QDate::fromString(s, "dd/MM/yyyy");
+}
+
+bool dataNoLimite(const QDate& d) {
+    return d.isValid() && d.year() >= 1 && d.year() <= 9999;
+}
+
+// At most `tamanho` characters (code points): a pair of surrogates is one
+// character and is never split.
+QString cortarTexto(const QString& s, int tamanho) {
+    if (tamanho <= 0 || s.size() <= tamanho)
+        return s;
+    qsizetype i = 0;
+    for (int n = 0; n < tamanho && i < s.size(); ++n)
+        i += (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ? 2 : 1;
+    return s.left(i);
 }
 } // namespace
 
 QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     if (!v.isValid() || v.isNull())
         return QVariant();
-    if (v.typeId() == QMetaType::QString && v.toString().isEmpty())
+    if (ehTexto(v) && v.toString().isEmpty())
         return QVariant();
     switch (c.tipo) {
     case TipoCampo::Texto: {
-        QString s =
-            v.typeId() == QMetaType::QDate ? v.toDate().toString("dd/MM/yyyy") : v.toString();
-        if (c.tamanho > 0 && s.size() > c.tamanho)
-            s.truncate(c.tamanho);
+        const QString s = cortarTexto(
+            v.typeId() == QMetaType::QDate ? v.toDate().toString("dd/MM/yyyy") : v.toString(),
+            c.tamanho);
         return s.isEmpty() ? QVariant() : QVariant(s);
     }
     case TipoCampo::Memo:
@@ -83,19 +142,24 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     case TipoCampo::Short:
     case TipoCampo::Long:
     case TipoCampo::AutoInc: {
-        const double d = v.typeId() == QMetaType::Bool ? (v.toBool() ? 1 : 0) : lerNumero(c, v);
-        const double r = std::trunc(d);
-        const double limite = c.tipo == TipoCampo::Short ? 32767.0 : 2147483647.0;
+        const qint64 r = lerInteiro(c, v);
+        const qint64 limite = c.tipo == TipoCampo::Short ? 32767 : 2147483647;
         if (r > limite || r < -limite - 1)
-            throw ErroBanco("Value out of range for field '" + c.nome + "': " + v.toString());
+            throw ErroBanco("Valor fora dos limites do campo '" + c.nome + "' (" +
+                            DescricaoTipo(c) + "): " + v.toString());
         return int(r);
     }
     case TipoCampo::Number:
         return lerNumero(c, v);
-    case TipoCampo::Money:
-        return double(std::llround(lerNumero(c, v) * 10000.0)) / 10000.0;
+    case TipoCampo::Money: {
+        qint64 dm = 0;
+        if (!DezMilesimos(lerNumero(c, v), dm))
+            throw ErroBanco("Valor fora dos limites do campo '" + c.nome + "' (" +
+                            DescricaoTipo(c) + "): " + v.toString());
+        return double(dm) / 10000.0;
+    }
     case TipoCampo::Logico:
-        if (v.typeId() == QMetaType::QString) {
+        if (ehTexto(v)) {
             const QString s = v.toString().trimmed().toUpper();
             if (s == "TRUE" || s == "T" || s == "S" || s == "1")
                 return true;
@@ -103,19 +167,28 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
                 return false;
             valorInvalido(c, v);
         }
-        return v.toBool();
+        if (v.typeId() == QMetaType::Bool)
+            return v.toBool();
+        {
+            const qint64 i = lerInteiro(c, v);
+            if (i != 0 && i != 1)
+                valorInvalido(c, v);
+            return i == 1;
+        }
     case TipoCampo::Data: {
         const QDate d = v.typeId() == QMetaType::QDate       ? v.toDate()
                         : v.typeId() == QMetaType::QDateTime ? v.toDateTime().date()
-                                                             : lerData(v.toString().trimmed());
-        if (!d.isValid())
+                        : ehTexto(v) ? lerDataEscrita(v.toString().trimmed())
+                                     : QDate();
+        if (!dataNoLimite(d))
             valorInvalido(c, v);
         return d;
     }
     case TipoCampo::Hora: {
         const QTime t = v.typeId() == QMetaType::QTime       ? v.toTime()
                         : v.typeId() == QMetaType::QDateTime ? v.toDateTime().time()
-                                                             : lerHora(v.toString().trimmed());
+                        : ehTexto(v)                         ? lerHora(v.toString().trimmed())
+                                                             : QTime();
         if (!t.isValid())
             valorInvalido(c, v);
         return t;
@@ -123,8 +196,9 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     case TipoCampo::DataHora: {
         const QDateTime dt = v.typeId() == QMetaType::QDateTime ? v.toDateTime()
                              : v.typeId() == QMetaType::QDate   ? QDateTime(v.toDate(), QTime(0, 0))
-                                                              : lerDataHora(v.toString().trimmed());
-        if (!dt.isValid())
+                             : ehTexto(v) ? lerDataHora(v.toString().trimmed())
+                                          : QDateTime();
+        if (!dt.isValid() || !dataNoLimite(dt.date()))
             valorInvalido(c, v);
         return dt;
     }
@@ -261,7 +335,8 @@ QString Campo::texto() const {
         return v.toBool() ? "True" : "False";
     case TipoCampo::Number:
     case TipoCampo::Money:
-        return QString::number(v.toDouble(), 'g', 15);
+        // The shortest text that reads back as the same double.
+        return QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     default:
         return v.toString();
     }
@@ -316,6 +391,7 @@ void ConjuntoDados::fechar() {
     estado_ = EstadoDados::Inativo;
     lote_.limpar();
     buffer_.clear();
+    alterados_.clear();
     pos_ = -1;
     eof_ = bof_ = true;
 }
@@ -360,6 +436,7 @@ void ConjuntoDados::definirValor(int coluna, const QVariant& v) {
     if (estado_ != EstadoDados::Editando && estado_ != EstadoDados::Inserindo)
         throw ErroBanco("Dataset not in edit or insert mode");
     buffer_[size_t(coluna)] = NormalizarValor(colunas_[size_t(coluna)], v);
+    alterados_[size_t(coluna)] = true;
 }
 
 void ConjuntoDados::editar() {

@@ -3,9 +3,12 @@
 //
 // Blank is NULL: an empty text or unset value is stored as NULL; reading it
 // gives 0, "" or an invalid date, and Campo::ehNulo() tells. Writing a
-// field is allowed only while the row is in edit or insert state; texts are
-// cut to their field size and money is kept with four decimals as they are
-// written. Errors are ErroBanco exceptions (ErroBanco.h).
+// field is allowed only while the row is in edit or insert state. A value
+// the field cannot hold is refused (ErroBanco), never wrapped or
+// reinterpreted: text into a number field is read only in the form texto()
+// writes, so definir(campo.texto()) gives back the same value. Texts are cut
+// to their size in characters and money is kept with four decimals (ties
+// to even). Errors are ErroBanco exceptions (ErroBanco.h).
 #pragma once
 
 #include "TipoCampo.h"
@@ -154,6 +157,7 @@ protected:
     bool eof_ = true;
     bool bof_ = true;
     std::vector<QVariant> buffer_; // the row being edited or inserted
+    std::vector<bool> alterados_;  // per field: written since edit or insert began
     std::vector<Tabela*> detalhes_;
 };
 

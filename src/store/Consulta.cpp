@@ -35,22 +35,34 @@ void Consulta::definirParametro(const QString& nome, const QVariant& valor) {
     parametros_.insert(nome.toUpper(), valor);
 }
 
+namespace {
+DialetoSql::Referencia referencia(const InfoTabela& info) {
+    DialetoSql::Referencia r;
+    r.sql = info.sqlNome();
+    for (const InfoColuna& c : info.colunas) {
+        r.colunas << c.nome.toUpper();
+        if (c.tipo == TipoCampo::Data)
+            r.datas.insert(c.nome.toUpper());
+    }
+    return r;
+}
+} // namespace
+
 std::vector<sqlite3_stmt*> Consulta::preparar(Banco*& banco, QStringList& params) {
     banco = &sessao_->banco(sessao_->diretorio(nomeBanco_));
     Banco* b = banco;
     SessaoBanco* s = sessao_;
     // Each table named is made to exist (defined tables are created) and
     // tables of other directories are attached.
-    auto tabela = [b, s](const QString& nome) -> QString {
+    auto tabela = [b, s](const QString& nome) -> DialetoSql::Referencia {
         if (ehCaminho(nome)) {
             const QString dir = Caminhos::diretorioDe(nome.trimmed());
             const QString bare = NomeTabelaNormalizado(nome);
             s->banco(dir).tabela(bare);
             const QString esquema = b->esquemaDe(dir, Caminhos::atual().resolver(dir));
-            return esquema == "main" ? b->tabela(bare)->sqlNome()
-                                     : b->tabela(esquema + '.' + bare)->sqlNome();
+            return referencia(*b->tabela(bare, esquema));
         }
-        return b->tabela(nome)->sqlNome();
+        return referencia(*b->tabela(nome));
     };
     const DialetoSql::Traducao t = DialetoSql::traduzir(sql_.join('\n'), tabela);
     params = t.parametros;
@@ -75,12 +87,11 @@ std::vector<sqlite3_stmt*> Consulta::preparar(Banco*& banco, QStringList& params
 }
 
 void Consulta::vincularParametros(sqlite3_stmt* st, const QStringList& params) const {
-    for (const QString& p : params) {
-        const int idx =
-            sqlite3_bind_parameter_index(st, DialetoSql::nomeParametro(p).toUtf8().constData());
-        if (idx > 0)
-            VincularValor(st, idx, parametros_.value(p));
-    }
+    // The translation names the Nth parameter ?N in every statement.
+    const int n = sqlite3_bind_parameter_count(st);
+    for (int i = 1; i <= n && i <= params.size(); ++i)
+        if (sqlite3_bind_parameter_name(st, i))
+            VincularValor(st, i, parametros_.value(params[i - 1]));
 }
 
 void Consulta::abrir() {
@@ -144,7 +155,7 @@ void Consulta::executar() {
     try {
         for (sqlite3_stmt* st : stmts) {
             const bool leitura = sqlite3_stmt_readonly(st);
-            if (!leitura && !transacao && sqlite3_get_autocommit(b->db())) {
+            if (!leitura && !transacao) {
                 b->iniciarEscrita();
                 transacao = true;
             }

@@ -1,14 +1,17 @@
 #include "DialetoSql.h"
 
+#include "Banco_interno.h"
 #include "ErroBanco.h"
 
 #include <QDate>
+#include <QHash>
 #include <QRegularExpression>
+#include <map>
 #include <vector>
 
 namespace {
 
-enum class Tipo { Espaco, Texto, Aspas, Ident, Numero, Parametro, Simbolo };
+enum class Tipo { Espaco, Comentario, Texto, Aspas, Ident, Numero, Parametro, Simbolo };
 
 struct Token {
     Tipo tipo;
@@ -18,6 +21,10 @@ struct Token {
         return tipo == Tipo::Ident && texto.compare(palavra, Qt::CaseInsensitive) == 0;
     }
     bool simbolo(QChar c) const { return tipo == Tipo::Simbolo && texto == c; }
+    bool comparacao() const {
+        static const QStringList ops = {"=", "<>", "!=", "<", "<=", ">", ">=", "=="};
+        return tipo == Tipo::Simbolo && ops.contains(texto);
+    }
 };
 
 bool inicioIdent(QChar c) {
@@ -28,6 +35,8 @@ bool parteIdent(QChar c) {
 }
 
 std::vector<Token> tokenizar(const QString& s) {
+    if (s.contains(QChar(0)))
+        throw ErroBanco("SQL inválido: o texto contém um caractere nulo.");
     std::vector<Token> r;
     qsizetype i = 0;
     const qsizetype n = s.size();
@@ -43,8 +52,14 @@ std::vector<Token> tokenizar(const QString& s) {
             qsizetype j = s.indexOf('\n', i);
             if (j < 0)
                 j = n;
-            r.push_back({Tipo::Espaco, " "});
+            r.push_back({Tipo::Comentario, s.mid(i, j - i)});
             i = j;
+        } else if (c == '/' && i + 1 < n && s[i + 1] == '*') {
+            const qsizetype j = s.indexOf("*/", i + 2);
+            if (j < 0)
+                throw ErroBanco("Unterminated comment in SQL: " + s.mid(i, 40));
+            r.push_back({Tipo::Comentario, s.mid(i, j + 2 - i)});
+            i = j + 2;
         } else if (c == '\'' || c == '"') {
             QString txt;
             qsizetype j = i + 1;
@@ -112,99 +127,343 @@ QString literal(const QString& s) {
     return '\'' + t.replace('\'', "''") + '\'';
 }
 
-// 'dd.mm.yyyy' -> 'yyyy-mm-dd'; other texts unchanged.
-QString literalTexto(const QString& s) {
+// 'dd.mm.yyyy' as a date, or an invalid one.
+QDate dataLegada(const QString& s) {
     static const QRegularExpression re("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$");
     const auto m = re.match(s);
-    if (m.hasMatch()) {
-        const QDate d(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-        if (d.isValid())
-            return literal(d.toString(Qt::ISODate));
-    }
-    return literal(s);
+    if (!m.hasMatch())
+        return {};
+    return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+// Words that end a table reference instead of naming its correlation.
+bool palavraReservada(const Token& k) {
+    static const QSet<QString> palavras = {
+        "WHERE", "INNER",   "LEFT",  "RIGHT",  "FULL",      "OUTER", "CROSS",  "JOIN",
+        "ON",    "GROUP",   "ORDER", "HAVING", "UNION",     "SET",   "VALUES", "SELECT",
+        "LIMIT", "NATURAL", "USING", "EXCEPT", "INTERSECT", "ADD",   "DEFAULT"};
+    return k.tipo != Tipo::Ident || palavras.contains(k.upper());
 }
 
 // What a closing parenthesis must become, per open parenthesis.
-enum class Fecho { Normal, Extract, Substring, Subconsulta };
+enum class Fecho { Normal, Extract, Substring };
 
 struct Tradutor {
-    const std::function<QString(const QString&)>* tabela = nullptr;
+    const std::vector<Token>& t;
+    const std::function<DialetoSql::Referencia(const QString&)>* resolver = nullptr;
+    QSet<QString> datasLivres; // date fields of a cursor's filter
     QStringList parametros;
+    struct Escrito {
+        QString nome;       // the table as written
+        QString correlacao; // its correlation name, if any
+    };
+    std::map<size_t, Escrito> nomeTabela; // token of a table reference -> as written
+    std::map<size_t, size_t> fimTabela;   // ... -> last token of the reference
+    std::map<size_t, QString> sqlTabela;  // ... -> the SQL that names it
+    std::vector<DialetoSql::Referencia> referencias;
+    std::map<size_t, size_t> referenciaDe; // token of a table reference -> index in referencias
+    QHash<QString, size_t> porNome;        // upper alias or table name -> index
 
-    // Index of the next significant token at or after i.
-    static size_t proximo(const std::vector<Token>& t, size_t i) {
-        while (i < t.size() && t[i].tipo == Tipo::Espaco)
+    explicit Tradutor(const std::vector<Token>& tokens) : t(tokens) {}
+
+    size_t proximo(size_t i) const {
+        while (i < t.size() && (t[i].tipo == Tipo::Espaco || t[i].tipo == Tipo::Comentario))
             ++i;
         return i;
     }
-
-    QString referencia(const QString& nome) {
-        if (!tabela || !*tabela)
-            throw ErroBanco("Table references are not allowed here: " + nome);
-        return (*tabela)(nome);
+    // Index of the significant token before i, or npos.
+    size_t anterior(size_t i) const {
+        while (i > 0) {
+            --i;
+            if (t[i].tipo != Tipo::Espaco && t[i].tipo != Tipo::Comentario)
+                return i;
+        }
+        return std::string::npos;
     }
 
-    QString traduzir(const std::vector<Token>& t, size_t de, size_t ate) {
-        QString out;
-        bool posicaoTabela = false;
-        bool emFrom = false;
+    // Finds the table references (the same positions the translation
+    // replaces) and their correlation names, before anything is translated.
+    void localizarTabelas(size_t de, size_t ate) {
+        bool posicaoTabela = false, emFrom = false;
         struct Nivel {
-            Fecho fecho;
             bool emFrom;
+            bool substring; // FROM and FOR inside substring() are not clauses
         };
         std::vector<Nivel> pilha;
-        Token anterior{Tipo::Espaco, QString()};
+        for (size_t i = de; i < ate; ++i) {
+            const Token& k = t[i];
+            if (k.tipo == Tipo::Espaco || k.tipo == Tipo::Comentario)
+                continue;
+            const size_t p = proximo(i + 1);
+            if ((k.eh("EXTRACT") || k.eh("SUBSTRING")) && p < ate && t[p].simbolo('(')) {
+                pilha.push_back({emFrom, k.eh("SUBSTRING")});
+                emFrom = false;
+                posicaoTabela = false;
+                // extract(part FROM x): on to the x.
+                i = k.eh("EXTRACT") ? proximo(proximo(p + 1) + 1) : p;
+                continue;
+            }
+            if (!pilha.empty() && pilha.back().substring && (k.eh("FROM") || k.eh("FOR")))
+                continue;
+            if (posicaoTabela && (k.tipo == Tipo::Aspas || k.tipo == Tipo::Ident)) {
+                QString nome = k.texto;
+                size_t fim = i;
+                if (k.tipo == Tipo::Ident) {
+                    const size_t p = proximo(i + 1);
+                    if (p < ate && t[p].simbolo('.') && p + 1 < ate && t[p + 1].eh("DB")) {
+                        nome += ".DB";
+                        fim = p + 1;
+                    }
+                }
+                fimTabela[i] = fim;
+                size_t a = proximo(fim + 1);
+                if (a < ate && t[a].eh("AS"))
+                    a = proximo(a + 1);
+                nomeTabela[i] = {nome, a < ate && !palavraReservada(t[a]) ? t[a].texto : QString()};
+                posicaoTabela = false;
+                i = fim;
+                continue;
+            }
+            posicaoTabela = false;
+            if (k.tipo == Tipo::Ident) {
+                const QString u = k.upper();
+                if (u == "FROM" || u == "JOIN") {
+                    emFrom = true;
+                    posicaoTabela = true;
+                } else if (u == "INTO" || u == "UPDATE" || u == "TABLE") {
+                    posicaoTabela = true;
+                } else if (u == "WHERE" || u == "GROUP" || u == "ORDER" || u == "HAVING" ||
+                           u == "ON" || u == "UNION" || u == "SET" || u == "VALUES" ||
+                           u == "SELECT" || u == "LIMIT") {
+                    emFrom = false;
+                }
+            } else if (k.simbolo('(')) {
+                pilha.push_back({emFrom, false});
+                emFrom = false;
+            } else if (k.simbolo(')')) {
+                if (!pilha.empty()) {
+                    emFrom = pilha.back().emFrom;
+                    pilha.pop_back();
+                }
+            } else if (k.simbolo(',') && emFrom) {
+                posicaoTabela = true;
+            }
+        }
+    }
+
+    void resolverTabelas() {
+        for (const auto& [i, escrito] : nomeTabela) {
+            const QString& nome = escrito.nome;
+            const QString& correlacao = escrito.correlacao;
+            if (!resolver || !*resolver)
+                throw ErroBanco("Table references are not allowed here: " + nome);
+            referencias.push_back((*resolver)(nome));
+            referenciaDe[i] = referencias.size() - 1;
+            sqlTabela[i] = referencias.back().sql;
+            QString simples = nome.section('\\', -1).section('/', -1);
+            if (simples.endsWith(".DB", Qt::CaseInsensitive))
+                simples.chop(3);
+            porNome.insert(simples.toUpper(), referencias.size() - 1);
+            if (!correlacao.isEmpty())
+                porNome.insert(correlacao.toUpper(), referencias.size() - 1);
+        }
+    }
+
+    bool ehData(const QString& qualificador, const QString& coluna) const {
+        const QString c = coluna.toUpper();
+        if (!qualificador.isEmpty()) {
+            auto it = porNome.constFind(qualificador.toUpper());
+            return it != porNome.constEnd() && referencias[it.value()].datas.contains(c);
+        }
+        if (datasLivres.contains(c))
+            return true;
+        for (const auto& r : referencias)
+            if (r.datas.contains(c))
+                return true;
+        return false;
+    }
+
+    // A column reference ending at token j ("Data", "N.Data", N."Data").
+    bool colunaDataAte(size_t j) const {
+        if (j == std::string::npos || (t[j].tipo != Tipo::Ident && t[j].tipo != Tipo::Aspas))
+            return false;
+        const size_t p = anterior(j);
+        if (p != std::string::npos && t[p].simbolo('.')) {
+            const size_t q = anterior(p);
+            return q != std::string::npos && t[q].tipo == Tipo::Ident &&
+                   ehData(t[q].texto, t[j].texto);
+        }
+        return t[j].tipo == Tipo::Ident && ehData(QString(), t[j].texto);
+    }
+    // A column reference starting at token j.
+    bool colunaDataDesde(size_t j) const {
+        if (j >= t.size() || t[j].tipo != Tipo::Ident)
+            return false;
+        const size_t p = proximo(j + 1);
+        if (p < t.size() && t[p].simbolo('.')) {
+            const size_t q = proximo(p + 1);
+            return q < t.size() && (t[q].tipo == Tipo::Ident || t[q].tipo == Tipo::Aspas) &&
+                   ehData(t[j].texto, t[q].texto);
+        }
+        return ehData(QString(), t[j].texto);
+    }
+    size_t antesDeNot(size_t j) const {
+        return j != std::string::npos && t[j].eh("NOT") ? anterior(j) : j;
+    }
+
+    // The column an INSERT value at token i goes into is a date field.
+    bool valorInsertData(size_t i) const {
+        // Back to the tuple's "(" counting the values before this one.
+        int posicao = 0;
+        int profundidade = 0;
+        size_t j = i;
+        while (true) {
+            j = anterior(j);
+            if (j == std::string::npos)
+                return false;
+            if (t[j].simbolo(')'))
+                ++profundidade;
+            else if (t[j].simbolo('(')) {
+                if (profundidade == 0)
+                    break;
+                --profundidade;
+            } else if (t[j].simbolo(',') && profundidade == 0)
+                ++posicao;
+        }
+        // Before the tuple: VALUES, or the "," between tuples.
+        size_t v = anterior(j);
+        while (v != std::string::npos && t[v].simbolo(',')) {
+            v = anterior(v);
+            if (v == std::string::npos || !t[v].simbolo(')'))
+                return false;
+            int prof = 0;
+            while (v != std::string::npos) {
+                if (t[v].simbolo(')'))
+                    ++prof;
+                else if (t[v].simbolo('(') && --prof == 0)
+                    break;
+                v = anterior(v);
+            }
+            v = v == std::string::npos ? v : anterior(v);
+        }
+        if (v == std::string::npos || !t[v].eh("VALUES"))
+            return false;
+        size_t a = anterior(v);
+        QStringList colunas;
+        if (a != std::string::npos && t[a].simbolo(')')) {
+            size_t b = a;
+            while (b != std::string::npos && !t[b].simbolo('('))
+                b = anterior(b);
+            if (b == std::string::npos)
+                return false;
+            for (size_t k = b + 1; k < a; ++k)
+                if (t[k].tipo == Tipo::Ident || t[k].tipo == Tipo::Aspas)
+                    colunas << t[k].upper();
+            a = anterior(b);
+        }
+        // `a` is the last token of the target table's reference.
+        for (const auto& [inicio, fim] : fimTabela)
+            if (fim == a) {
+                const auto& ref = referencias[referenciaDe.at(inicio)];
+                if (colunas.isEmpty())
+                    colunas = ref.colunas;
+                return posicao < colunas.size() && ref.datas.contains(colunas[posicao]);
+            }
+        return false;
+    }
+
+    // True when the literal at token i meets a date column.
+    bool contextoData(size_t i) const {
+        const size_t p1 = anterior(i);
+        const size_t n1 = proximo(i + 1);
+        if (p1 != std::string::npos && t[p1].comparacao() && colunaDataAte(anterior(p1)))
+            return true;
+        if (n1 < t.size() && t[n1].comparacao() && colunaDataDesde(proximo(n1 + 1)))
+            return true;
+        if (p1 == std::string::npos)
+            return false;
+        if (t[p1].eh("BETWEEN"))
+            return colunaDataAte(antesDeNot(anterior(p1)));
+        if (t[p1].eh("AND")) {
+            const size_t p2 = anterior(p1);
+            const size_t p3 = p2 == std::string::npos ? p2 : anterior(p2);
+            if (p3 != std::string::npos && t[p3].eh("BETWEEN"))
+                return colunaDataAte(antesDeNot(anterior(p3)));
+        }
+        if (t[p1].simbolo('(') || t[p1].simbolo(',')) {
+            // An IN list: back over its items to "(" and the IN before it.
+            size_t j = p1;
+            while (j != std::string::npos && t[j].simbolo(',')) {
+                j = anterior(anterior(j));
+            }
+            if (j != std::string::npos && t[j].simbolo('(')) {
+                const size_t in = anterior(j);
+                if (in != std::string::npos && t[in].eh("IN"))
+                    return colunaDataAte(antesDeNot(anterior(in)));
+            }
+            return valorInsertData(i);
+        }
+        return false;
+    }
+
+    QString traduzir(size_t de, size_t ate) {
+        QString out;
+        struct Nivel {
+            Fecho fecho;
+        };
+        std::vector<Nivel> pilha;
+        Token anteriorTk{Tipo::Espaco, QString()};
         for (size_t i = de; i < ate; ++i) {
             const Token& k = t[i];
             if (k.tipo == Tipo::Espaco) {
                 out += k.texto;
                 continue;
             }
-            const Fecho topo = pilha.empty() ? Fecho::Normal : pilha.back().fecho;
-            if (posicaoTabela && (k.tipo == Tipo::Aspas || k.tipo == Tipo::Ident) &&
-                !k.simbolo('(')) {
-                QString nome = k.texto;
-                if (k.tipo == Tipo::Ident) {
-                    // ESTPROMA.DB written bare
-                    const size_t p = proximo(t, i + 1);
-                    if (p < ate && t[p].simbolo('.') && p + 1 < ate && t[p + 1].eh("DB")) {
-                        nome += ".DB";
-                        i = p + 1;
-                    }
-                }
-                out += referencia(nome);
-                posicaoTabela = false;
-                anterior = k;
+            if (k.tipo == Tipo::Comentario) {
+                out += ' ';
                 continue;
             }
-            posicaoTabela = false;
+            auto tabela = sqlTabela.find(i);
+            if (tabela != sqlTabela.end()) {
+                out += tabela->second;
+                anteriorTk = k;
+                i = fimTabela.at(i);
+                continue;
+            }
+            const Fecho topo = pilha.empty() ? Fecho::Normal : pilha.back().fecho;
             switch (k.tipo) {
-            case Tipo::Texto:
-                out += literalTexto(k.texto);
+            case Tipo::Texto: {
+                const QDate d = dataLegada(k.texto);
+                out += d.isValid() && contextoData(i) ? literal(d.toString(Qt::ISODate))
+                                                      : literal(k.texto);
                 break;
+            }
             case Tipo::Aspas:
                 // A quoted name after a dot is a column; otherwise a string.
-                out += anterior.simbolo('.') ? '"' + QString(k.texto).replace('"', "\"\"") + '"'
-                                             : literal(k.texto);
+                out += anteriorTk.simbolo('.') ? '"' + QString(k.texto).replace('"', "\"\"") + '"'
+                                               : literal(k.texto);
                 break;
             case Tipo::Parametro: {
                 const QString nome = k.texto.toUpper();
-                if (!parametros.contains(nome))
+                qsizetype n = parametros.indexOf(nome);
+                if (n < 0) {
                     parametros << nome;
-                out += DialetoSql::nomeParametro(nome);
+                    n = parametros.size() - 1;
+                }
+                out += '?' + QString::number(n + 1);
                 break;
             }
             case Tipo::Numero:
                 out += k.texto;
                 break;
             case Tipo::Ident: {
-                const size_t p = proximo(t, i + 1);
+                const size_t p = proximo(i + 1);
                 const bool abre = p < ate && t[p].simbolo('(');
                 if (k.eh("TRUE") || k.eh("FALSE")) {
                     out += k.eh("TRUE") ? "1" : "0";
                 } else if (k.eh("EXTRACT") && abre) {
-                    const size_t parte = proximo(t, p + 1);
-                    const size_t from = proximo(t, parte + 1);
+                    const size_t parte = proximo(p + 1);
+                    const size_t from = proximo(parte + 1);
                     if (parte >= ate || from >= ate || !t[from].eh("FROM"))
                         throw ErroBanco("Invalid EXTRACT in SQL");
                     const QString u = t[parte].upper();
@@ -215,57 +474,38 @@ struct Tradutor {
                     if (!fmt)
                         throw ErroBanco("Invalid EXTRACT part: " + t[parte].texto);
                     out += QString("CAST(strftime('%1',").arg(fmt);
-                    pilha.push_back({Fecho::Extract, emFrom});
-                    emFrom = false;
+                    pilha.push_back({Fecho::Extract});
                     i = from;
-                } else if ((k.eh("SUBSTRING")) && abre) {
+                } else if (k.eh("SUBSTRING") && abre) {
                     out += "substr(";
-                    pilha.push_back({Fecho::Substring, emFrom});
-                    emFrom = false;
+                    pilha.push_back({Fecho::Substring});
                     i = p;
                 } else if (topo == Fecho::Substring && (k.eh("FROM") || k.eh("FOR"))) {
                     out += ",";
                 } else {
                     out += k.texto;
-                    const QString u = k.upper();
-                    if (u == "FROM") {
-                        emFrom = true;
-                        posicaoTabela = true;
-                    } else if (u == "JOIN" || u == "INTO" || u == "UPDATE" || u == "TABLE") {
-                        posicaoTabela = true;
-                        if (u == "JOIN")
-                            emFrom = true;
-                    } else if (u == "WHERE" || u == "GROUP" || u == "ORDER" || u == "HAVING" ||
-                               u == "ON" || u == "UNION" || u == "SET" || u == "VALUES" ||
-                               u == "SELECT" || u == "LIMIT") {
-                        emFrom = false;
-                    }
                 }
                 break;
             }
             case Tipo::Simbolo:
                 if (k.simbolo('(')) {
-                    pilha.push_back({Fecho::Normal, emFrom});
-                    emFrom = false;
+                    pilha.push_back({Fecho::Normal});
                     out += '(';
                 } else if (k.simbolo(')')) {
                     if (pilha.empty())
                         throw ErroBanco("Unbalanced parentheses in SQL");
                     const Nivel n = pilha.back();
                     pilha.pop_back();
-                    emFrom = n.emFrom;
                     out += n.fecho == Fecho::Extract ? ") AS INTEGER)" : ")";
-                } else if (k.simbolo(',') && emFrom) {
-                    out += ',';
-                    posicaoTabela = true;
                 } else {
                     out += k.texto;
                 }
                 break;
             case Tipo::Espaco:
+            case Tipo::Comentario:
                 break;
             }
-            anterior = k;
+            anteriorTk = k;
         }
         if (!pilha.empty())
             throw ErroBanco("Unbalanced parentheses in SQL");
@@ -273,36 +513,48 @@ struct Tradutor {
     }
 };
 
-} // namespace
-
-QString DialetoSql::nomeParametro(const QString& nome) {
-    QString n = nome.toUpper();
-    return ':' + n.replace('-', "_H_");
+// "Y BOOLEAN" of an ALTER TABLE ... ADD: the field and the check of its type.
+QString colunaComVerificacao(const QString& declaracao) {
+    static const QRegularExpression re("^\\s*(\"(?:[^\"]|\"\")+\"|\\w+)\\s+(.+?)\\s*$",
+                                       QRegularExpression::DotMatchesEverythingOption);
+    const auto m = re.match(declaracao);
+    if (!m.hasMatch() || m.captured(2).contains("CHECK", Qt::CaseInsensitive))
+        return declaracao.trimmed();
+    DefCampo c;
+    c.nome = m.captured(1);
+    if (c.nome.startsWith('"'))
+        c.nome = c.nome.mid(1, c.nome.size() - 2).replace("\"\"", "\"");
+    c.tipo = TipoDeclarado(m.captured(2), &c.tamanho, &c.obrigatorio);
+    return declaracao.trimmed() + ' ' + VerificacaoCampo(c);
 }
 
+} // namespace
+
 DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
-                                          const std::function<QString(const QString&)>& tabela) {
+                                          const std::function<Referencia(const QString&)>& tabela) {
     const std::vector<Token> t = tokenizar(sql);
-    Tradutor tr;
-    tr.tabela = &tabela;
+    Tradutor tr(t);
+    tr.resolver = &tabela;
     Traducao r;
 
     // ALTER TABLE x ADD a t, ADD b t: one statement per column.
-    const size_t a = Tradutor::proximo(t, 0);
-    const size_t b = Tradutor::proximo(t, a + 1);
+    const size_t a = tr.proximo(0);
+    const size_t b = tr.proximo(a + 1);
     if (a < t.size() && t[a].eh("ALTER") && b < t.size() && t[b].eh("TABLE")) {
-        const size_t nome = Tradutor::proximo(t, b + 1);
+        const size_t nome = tr.proximo(b + 1);
         if (nome >= t.size())
             throw ErroBanco("Invalid ALTER TABLE");
         size_t fimNome = nome + 1;
         QString ref = t[nome].texto;
-        const size_t p = Tradutor::proximo(t, nome + 1);
+        const size_t p = tr.proximo(nome + 1);
         if (t[nome].tipo == Tipo::Ident && p + 1 < t.size() && t[p].simbolo('.') &&
             t[p + 1].eh("DB")) {
             ref += ".DB";
             fimNome = p + 2;
         }
-        const QString alvo = tr.referencia(ref);
+        if (!tabela)
+            throw ErroBanco("Table references are not allowed here: " + ref);
+        const QString alvo = tabela(ref).sql;
         // Split the rest at top-level commas.
         std::vector<std::pair<size_t, size_t>> partes;
         size_t ini = fimNome;
@@ -319,24 +571,26 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
         }
         partes.emplace_back(ini, t.size());
         for (auto [de, ate] : partes) {
-            size_t acao = Tradutor::proximo(t, de);
+            size_t acao = tr.proximo(de);
             if (acao >= ate || !t[acao].eh("ADD"))
                 throw ErroBanco("Only ALTER TABLE ... ADD is supported");
-            size_t col = Tradutor::proximo(t, acao + 1);
+            size_t col = tr.proximo(acao + 1);
             if (col < ate && t[col].eh("COLUMN"))
-                col = Tradutor::proximo(t, col + 1);
+                col = tr.proximo(col + 1);
             r.instrucoes << "ALTER TABLE " + alvo + " ADD COLUMN " +
-                                tr.traduzir(t, col, ate).trimmed();
+                                colunaComVerificacao(tr.traduzir(col, ate));
         }
         r.parametros = tr.parametros;
         return r;
     }
 
+    tr.localizarTabelas(0, t.size());
+    tr.resolverTabelas();
     // Statements separated by semicolons.
     size_t ini = 0;
     for (size_t i = 0; i <= t.size(); ++i) {
         if (i == t.size() || t[i].simbolo(';')) {
-            const QString s = tr.traduzir(t, ini, i).trimmed();
+            const QString s = tr.traduzir(ini, i).trimmed();
             if (!s.isEmpty())
                 r.instrucoes << s;
             ini = i + 1;
@@ -346,8 +600,18 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
     return r;
 }
 
-QString DialetoSql::traduzirExpressao(const QString& expressao) {
+QString DialetoSql::traduzirExpressao(const QString& expressao, const QSet<QString>& datas) {
     const std::vector<Token> t = tokenizar(expressao);
-    Tradutor tr;
-    return tr.traduzir(t, 0, t.size()).trimmed();
+    for (const Token& k : t)
+        if (k.tipo == Tipo::Comentario || k.simbolo(';') || k.tipo == Tipo::Parametro)
+            throw ErroBanco("Filtro inválido (comentários, ';' e parâmetros não são aceitos): " +
+                            expressao);
+    Tradutor tr(t);
+    for (const QString& d : datas)
+        tr.datasLivres.insert(d.toUpper());
+    try {
+        return tr.traduzir(0, t.size()).trimmed();
+    } catch (const ErroBanco& e) {
+        throw ErroBanco("Filtro inválido (" + e.texto() + "): " + expressao);
+    }
 }

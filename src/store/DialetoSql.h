@@ -4,35 +4,47 @@
 // Accepted forms: tables named by file name in double quotes with a
 // correlation name ("GruposPorUsuario.DB" G), by bare name (Clifor,
 // ESTPROMA.DB) or by full quoted path ("C:\EMPRESA2\SLDPR.DB", attached by
-// the caller); 'dd.mm.yyyy' date literals; extract(month|year|day from x);
-// substring(x from a [for b]); double-quoted text that is not a table (a
-// string); True / False; ALTER TABLE ... ADD a t, ADD b t (one statement
-// per column); ":Name" parameters whose names may hold "-" (":P-FILIAL").
-// LIKE is case-sensitive and UPPER covers Unicode: the connection sets
-// both up (Banco).
+// the caller); 'dd.mm.yyyy' date literals where they meet a date column
+// (a comparison, BETWEEN, IN, an assignment or an INSERT value of that
+// column; elsewhere the text stays as written); extract(month|year|day
+// from x); substring(x from a [for b]); double-quoted text that is not a
+// table (a string); True / False; ALTER TABLE ... ADD a t, ADD b t (one
+// statement per column, each with the type check of its field); ":Name"
+// parameters whose names may hold "-" (":P-FILIAL"); comments. LIKE is
+// case-sensitive and UPPER covers Unicode: the connection sets both up
+// (Banco). Text holding a NUL character is refused.
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 namespace DialetoSql {
 
+// What a table reference resolves to.
+struct Referencia {
+    QString sql;         // the name SQLite sees
+    QStringList colunas; // fields in stored order, upper case
+    QSet<QString> datas; // the date fields among them, upper case
+};
+
 struct Traducao {
     QStringList instrucoes; // SQLite statements, in order
-    QStringList parametros; // parameter names as written, upper case, first use order
+    // Parameter names as written, upper case, in first-use order; the Nth
+    // is bound as ?N in every statement.
+    QStringList parametros;
 };
 
 // `tabela` receives each table reference as written (file name, bare name
-// or full path) and returns the SQL that names it (it may attach a
-// database or create a defined table). Throws ErroBanco for SQL it cannot
-// read (an unterminated string, unbalanced parentheses).
-Traducao traduzir(const QString& sql, const std::function<QString(const QString&)>& tabela);
+// or full path) and resolves it (it may attach a database or create a
+// defined table). Throws ErroBanco for SQL it cannot read (an unterminated
+// string or comment, unbalanced parentheses, a NUL character).
+Traducao traduzir(const QString& sql, const std::function<Referencia(const QString&)>& tabela);
 
-// A filter expression over one table's fields (no table references).
-QString traduzirExpressao(const QString& expressao);
-
-// The name SQLite sees for a parameter: ":P-FILIAL" -> ":P_H_FILIAL".
-QString nomeParametro(const QString& nome);
+// A cursor's filter over one table's fields: no table references, and no
+// comment, ";" or unbalanced parenthesis, so it cannot reach beyond the
+// parentheses the cursor puts around it. `datas` are the date fields.
+QString traduzirExpressao(const QString& expressao, const QSet<QString>& datas = {});
 
 } // namespace DialetoSql

@@ -59,7 +59,7 @@ void Tabela::abrir() {
     colunasSelect_ = "rowid, " + cols.join(", ");
     prepararIndice();
     if (!filtro_.isEmpty())
-        filtroSql_ = DialetoSql::traduzirExpressao(filtro_);
+        filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposData());
     sessao_->registrar(this);
     estado_ = EstadoDados::Navegando;
     if (mestre_)
@@ -102,6 +102,14 @@ void Tabela::prepararIndice() {
         chave_.push_back(c);
         semCaixa_.push_back(ind->ignoraCaixa && colunas_[size_t(c)].tipo == TipoCampo::Texto);
     }
+}
+
+QSet<QString> Tabela::camposData() const {
+    QSet<QString> r;
+    for (const auto& c : colunas_)
+        if (c.tipo == TipoCampo::Data)
+            r.insert(c.nome.toUpper());
+    return r;
 }
 
 QStringList Tabela::camposIndice() const {
@@ -640,7 +648,9 @@ void Tabela::cancelarFaixa() {
 
 void Tabela::setFiltro(const QString& filtro) {
     filtro_ = filtro.trimmed();
-    filtroSql_ = filtro_.isEmpty() ? QString() : DialetoSql::traduzirExpressao(filtro_);
+    // Translated at once, so a bad filter fails here and not at the first step.
+    filtroSql_ =
+        filtro_.isEmpty() ? QString() : DialetoSql::traduzirExpressao(filtro_, camposData());
     if (estado_ != EstadoDados::Inativo)
         primeiro();
 }
@@ -722,6 +732,7 @@ void Tabela::editar() {
     buffer_.resize(colunas_.size());
     for (size_t i = 0; i < colunas_.size(); ++i)
         buffer_[i] = lote_.valor(0, int(i), colunas_[i].tipo);
+    alterados_.assign(colunas_.size(), false);
     estado_ = EstadoDados::Editando;
 }
 
@@ -730,6 +741,7 @@ void Tabela::incluir() {
     if (estado_ != EstadoDados::Navegando)
         gravar();
     buffer_.assign(colunas_.size(), QVariant());
+    alterados_.assign(colunas_.size(), false);
     // A detail row starts linked to its master's current row.
     for (int k = 0; mestre_ && k < ultimoMestre_.size() && k < int(chave_.size()); ++k)
         buffer_[size_t(chave_[size_t(k)])] =
@@ -787,27 +799,34 @@ void Tabela::gravar() {
                 banco_->verificar(rc);
             }
         }
-        QStringList cols;
-        for (const auto& c : colunas_)
-            cols << CitarNome(c.nome);
-        QString sql;
-        if (inserindo)
-            sql = "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
-                  QString("?, ").repeated(int(cols.size())).chopped(2) + ")";
-        else
-            sql = "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") + " = ? WHERE rowid = ?";
-        sqlite3_stmt* st = banco_->preparar(sql.toStdString());
-        int p = 1;
-        for (const QVariant& v : valores)
-            VincularValor(st, p++, v);
-        if (!inserindo)
-            sqlite3_bind_int64(st, p, rowidAtual);
-        const int rc = sqlite3_step(st);
-        sqlite3_reset(st);
-        banco_->verificar(rc);
+        // An update writes only the fields written since the edit began,
+        // so it never puts back values another station changed meanwhile.
+        std::vector<size_t> escrever;
+        for (size_t i = 0; i < colunas_.size(); ++i)
+            if (inserindo || alterados_[i])
+                escrever.push_back(i);
+        if (!escrever.empty()) {
+            QStringList cols;
+            for (size_t i : escrever)
+                cols << CitarNome(colunas_[i].nome);
+            const QString sql =
+                inserindo ? "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
+                                QString("?, ").repeated(int(cols.size())).chopped(2) + ")"
+                          : "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") +
+                                " = ? WHERE rowid = ?";
+            sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+            int p = 1;
+            for (size_t i : escrever)
+                VincularValor(st, p++, valores[i]);
+            if (!inserindo)
+                sqlite3_bind_int64(st, p, rowidAtual);
+            const int rc = sqlite3_step(st);
+            sqlite3_reset(st);
+            banco_->verificar(rc);
+        }
         if (inserindo)
             rowid = sqlite3_last_insert_rowid(banco_->db());
-        else if (sqlite3_changes(banco_->db()) == 0)
+        else if (!escrever.empty() && sqlite3_changes(banco_->db()) == 0)
             throw ErroBanco("Record/Key deleted.");
         banco_->confirmar();
     } catch (...) {

@@ -18,6 +18,7 @@
 
 #include "ConjuntoDados.h"
 
+#include <QSet>
 #include <QVariantList>
 #include <memory>
 
@@ -112,6 +113,7 @@ private:
     void ficarVazio();
     quint64 posicaoTrava() const;
     QVariantList valoresMestre() const;
+    QSet<QString> camposData() const;
 
     QString nomeTabela_;
     QString nomeIndice_;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 enum class TipoCampo {
     Short,    // 16-bit signed integer
@@ -28,8 +29,17 @@ struct DefCampo {
     bool obrigatorio = false;
 };
 
+// What the field holds, as shown in messages: "texto de até 30 caracteres".
+QString DescricaoTipo(const DefCampo& campo);
+
 // The SQLite column type used to store a field of the given type.
 const char* TipoSqlite(TipoCampo tipo);
 
 // True for the types whose values are numbers (blank reads as 0).
 bool TipoNumerico(TipoCampo tipo);
+
+// A number as its count of ten-thousandths, the way money is kept: the
+// value is scaled with four guard digits, so binary noise (2.34565 held as
+// 2.3456499999...) is absorbed, and a tie goes to the even neighbour.
+// False when the value is not finite or lies beyond a 64-bit count.
+bool DezMilesimos(double valor, qint64& resultado);

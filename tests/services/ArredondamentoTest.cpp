@@ -70,8 +70,18 @@ TEST_F(ArredondamentoTest, NegativoArredondaPelaMagnitudeSemMenosZero) {
     conferir(casos);
 }
 
-TEST_F(ArredondamentoTest, ValorGrandeDemaisParaAEscalaDaZero) {
-    const Caso casos[] = {{1e15, 6, 0}, {-1e15, 6, 0}, {1e14, 0, 1e14}, {NAN, 2, 0}};
+TEST_F(ArredondamentoTest, ValorGrandeNaoEstouraAEscala) {
+    const Caso casos[] = {
+        {1e15, 4, 1e15},
+        {-1e15, 6, -1e15},
+        {1e14, 0, 1e14},
+        {9.3e8 + 0.5, 6, 9.3e8 + 0.5},
+        {987654321.123456, 6, 987654321.123456},
+        {123456789012.34567, 4, 123456789012.3457},
+        {1e300, 2, 1e300},
+        {NAN, 2, 0},
+        {INFINITY, 2, 0},
+    };
     conferir(casos);
 }
 

@@ -1,8 +1,10 @@
 // The legacy SQL forms: their translation, and each one run against the
 // real schema of a company directory.
+#include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 
 #include "store/Consulta.h"
+#include "store/DefTabela.h"
 #include "store/DialetoSql.h"
 #include "store/ErroBanco.h"
 #include "store/SessaoBanco.h"
@@ -12,8 +14,11 @@
 
 namespace {
 
+// Every table has the date field "Data" among "Codigo", "Data", "Nome".
 QString traduzir(const QString& sql) {
-    auto tabela = [](const QString& nome) { return "T<" + nome + ">"; };
+    auto tabela = [](const QString& nome) {
+        return DialetoSql::Referencia{"T<" + nome + ">", {"CODIGO", "DATA", "NOME"}, {"DATA"}};
+    };
     return DialetoSql::traduzir(sql, tabela).instrucoes.join(" ; ");
 }
 
@@ -29,17 +34,14 @@ TEST(DialetoSql, TranslatesEachLegacyForm) {
         {"DELETE FROM \"C:\\EMPRESA2\\SLDPR.DB\"", "DELETE FROM T<C:\\EMPRESA2\\SLDPR.DB>"},
         {"select * from A inner join \"B.DB\" b on (b.x = A.x)",
          "select * from T<A> inner join T<B.DB> b on (b.x = A.x)"},
-        {"where Data >= '05.03.2026' and Nome = \"O'Brien\" and Ativo = True",
-         "where Data >= '2026-03-05' and Nome = 'O''Brien' and Ativo = 1"},
+        {"select * from X where Data >= '05.03.2026' and Nome = \"O'Brien\" and Ativo = True",
+         "select * from T<X> where Data >= '2026-03-05' and Nome = 'O''Brien' and Ativo = 1"},
         {"where extract(month from Data) = 3 and extract(YEAR from (Data)) = 2026",
          "where CAST(strftime('%m', Data) AS INTEGER) = 3 and CAST(strftime('%Y', (Data)) AS "
          "INTEGER) = 2026"},
         {"select substring(Nome from 1 for 3) from T", "select substr(Nome , 1 , 3) from T<T>"},
         {"where Filial = :P-FILIAL and Codigo = :codFil or x = :CodFil",
-         "where Filial = :P_H_FILIAL and Codigo = :CODFIL or x = :CODFIL"},
-        {"ALTER TABLE \"C:\\X\\Empresa.db\"\n  ADD LOJA SMALLINT, ADD Y BOOLEAN",
-         "ALTER TABLE T<C:\\X\\Empresa.db> ADD COLUMN LOJA SMALLINT ; ALTER TABLE "
-         "T<C:\\X\\Empresa.db> ADD COLUMN Y BOOLEAN"},
+         "where Filial = ?1 and Codigo = ?2 or x = ?2"},
         {"INSERT INTO \"C:\\E\\A.DB\" SELECT * FROM \"A.DB\" WHERE x IN (1, 2) AND y IS NULL",
          "INSERT INTO T<C:\\E\\A.DB> SELECT * FROM T<A.DB> WHERE x IN (1, 2) AND y IS NULL"},
         {"select x from (select y from Z) q", "select x from (select y from T<Z>) q"},
@@ -48,6 +50,56 @@ TEST(DialetoSql, TranslatesEachLegacyForm) {
         EXPECT_EQ(traduzir(c.legado), c.sqlite) << c.legado;
     EXPECT_EQ(DialetoSql::traduzirExpressao("Filial = 1 and Situacao = '1' and Ok = False"),
               "Filial = 1 and Situacao = '1' and Ok = 0");
+}
+
+TEST(DialetoSql, DateLiteralsBecomeDatesOnlyWhereTheyMeetADateColumn) {
+    const struct {
+        const char* legado;
+        const char* sqlite;
+    } casos[] = {
+        {"select * from X where Data = '05.03.2026' or '06.03.2026' < x.Data",
+         "select * from T<X> where Data = '2026-03-05' or '2026-03-06' < x.Data"},
+        {"select * from X a where a.Data between '01.03.2026' and '31.03.2026'",
+         "select * from T<X> a where a.Data between '2026-03-01' and '2026-03-31'"},
+        {"select * from X where Data not in ('01.03.2026', '02.03.2026') and Nome = '01.03.2026'",
+         "select * from T<X> where Data not in ('2026-03-01', '2026-03-02') and Nome = "
+         "'01.03.2026'"},
+        {"update X set Data = '05.03.2026', Nome = '05.03.2026'",
+         "update T<X> set Data = '2026-03-05', Nome = '05.03.2026'"},
+        {"insert into X (Nome, Data) values ('05.03.2026', '06.03.2026')",
+         "insert into T<X> (Nome, Data) values ('05.03.2026', '2026-03-06')"},
+        {"insert into X values (1, '05.03.2026', '05.03.2026'), (2, '06.03.2026', 'x')",
+         "insert into T<X> values (1, '2026-03-05', '05.03.2026'), (2, '2026-03-06', 'x')"},
+        {"select '05.03.2026', Nome from X where Nome in ('05.03.2026')",
+         "select '05.03.2026', Nome from T<X> where Nome in ('05.03.2026')"},
+        {"select * from X where Data = '31.02.2026'",
+         "select * from T<X> where Data = '31.02.2026'"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(traduzir(c.legado), c.sqlite) << c.legado;
+}
+
+TEST(DialetoSql, ParametersNeverCollideAndCommentsAreReadAsComments) {
+    auto t = DialetoSql::traduzir("select :A-B, :A_H_B, :a-b /* :C */ -- :D\n from X",
+                                  [](const QString& n) { return DialetoSql::Referencia{n}; });
+    EXPECT_EQ(t.parametros, QStringList({"A-B", "A_H_B"}));
+    EXPECT_EQ(t.instrucoes, QStringList({"select ?1, ?2, ?1    \n from X"}));
+    EXPECT_EQ(traduzir("select * from /* Y */ X -- where Nome = 'a'"), "select * from   T<X>");
+    EXPECT_THROW(traduzir("select * from X /* unterminated"), ErroBanco);
+}
+
+TEST(DialetoSql, FiltersCannotReachBeyondTheirParentheses) {
+    const char* ruins[] = {
+        "Filial = 1) OR (1 = 1", "Filial = 1 -- ", "Filial = 1 /* x */",
+        "Filial = 1; DELETE",    "Filial = :F",    "(Filial = 1",
+    };
+    for (const char* f : ruins)
+        EXPECT_THROW(DialetoSql::traduzirExpressao(f), ErroBanco) << f;
+    EXPECT_EQ(
+        DialetoSql::traduzirExpressao("Dia >= '01.03.2026' and Nome <> '01.03.2026'", {"DIA"}),
+        "Dia >= '2026-03-01' and Nome <> '01.03.2026'");
+    const QString nul = QString("UPDATE X SET Nome = 'a'") + QChar(0) + " WHERE Codigo = 1";
+    EXPECT_THROW(traduzir(nul), ErroBanco);
 }
 
 TEST(DialetoSql, MalformedSqlFailsClearly) {
@@ -157,6 +209,31 @@ TEST_F(CorpusSql, BadStatementsChangeNothing) {
             << sql.join(' ').toStdString();
     }
     EXPECT_EQ(linhas({"select NOME from Filial order by Filial"}), "Matriz\nLoja ção");
+    Consulta nula;
+    nula.setSql({QString("UPDATE Filial SET NOME = 'x'") + QChar(0) + " WHERE Filial = 1"});
+    EXPECT_THROW(nula.executar(), ErroBanco);
+    EXPECT_EQ(linhas({"select NOME from Filial order by Filial"}), "Matriz\nLoja ção");
+}
+
+TEST_F(CorpusSql, DateTextInATextFieldStaysAsWrittenAndExtTablesAreTables) {
+    Definicao("extrato").longInt("Codigo").texto("Obs", 20).data("Dia").registrar();
+    executar({"INSERT INTO extrato.DB (Codigo, Obs, Dia) VALUES (1, '05.03.2026', '05.03.2026')"});
+    executar({"INSERT INTO extrato VALUES (2, '06.03.2026', '06.03.2026')"});
+    EXPECT_EQ(linhas({"select Codigo, Obs, Dia from extrato where Dia >= '06.03.2026'"}),
+              "2|06.03.2026|06/03/2026");
+    EXPECT_EQ(linhas({"select e.Obs from \"extrato.DB\" e where e.Obs = '05.03.2026'"}),
+              "05.03.2026");
+}
+
+TEST_F(CorpusSql, AFilterCannotWidenTheCursorsRange) {
+    Tabela f("Filial");
+    f.definirFaixa({1}, {1});
+    EXPECT_THROW(f.setFiltro("NOME <> 'x') OR (1 = 1"), ErroBanco);
+    EXPECT_THROW(f.setFiltro("NOME <> 'x' OR 1 = 1 --"), ErroBanco);
+    f.setFiltro("DATAPROCES < '01.01.2027'");
+    f.abrir();
+    EXPECT_EQ(f.contarRegistros(), 1);
+    EXPECT_EQ(f.campo("NOME").texto(), "Matriz");
 }
 
 } // namespace

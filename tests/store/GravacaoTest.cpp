@@ -55,7 +55,7 @@ TEST_F(Gravacao, ValuesAreStoredAsTheirTypeSays) {
     t.campo("Codigo").definir("ABCDEFGH");
     t.campo("Nome").definir("ção longa");
     t.campo("Valor").definir(12.345678);
-    t.campo("Peso").definir("1.234,5");
+    t.campo("Peso").definir("1234.5");
     t.campo("Dia").definir("05/03/2026");
     t.campo("Hora").definir(QTime(13, 4, 5));
     t.campo("Ativo").definir(true);

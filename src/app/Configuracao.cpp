@@ -1,5 +1,6 @@
 #include "Configuracao.h"
 
+#include "services/ImpressoraTexto.h"
 #include "services/LayoutGrade.h"
 #include "session/Sessao.h"
 #include "store/Caminhos.h"
@@ -144,6 +145,18 @@ bool Configuracao::ler(const QString& caminho, QString& erro) {
     aliasPermissoes = ini.value("Permissoes/AliasPermissoes", "Orvalo").toString().trimmed();
     if (aliasPermissoes.isEmpty())
         aliasPermissoes = "Orvalo";
+
+    impressorasCompartilhadas.clear();
+    for (const QString& item : ini.value("Impressoras/Compartilhadas").toStringList()) {
+        const QString compartilhada = caminhoArmazenado(item.section('=', 0, 0).trimmed());
+        const QString fila = item.section('=', 1).trimmed();
+        if (!compartilhada.startsWith("\\\\") || fila.isEmpty()) {
+            erro = "Item inválido em [Impressoras] Compartilhadas de " + nome + ": \"" + item +
+                   "\" (use //SERVIDOR/IMPRESSORA=FILA).";
+            return false;
+        }
+        impressorasCompartilhadas.insert(compartilhada.toUpper(), fila);
+    }
     return true;
 }
 
@@ -166,6 +179,12 @@ bool Configuracao::gravar(QString& erro) const {
     ini.setValue("Programa/Pasta", QString(pastaPrograma).replace('\\', '/'));
     ini.setValue("Permissoes/UsaPermissoes", usaPermissoes);
     ini.setValue("Permissoes/AliasPermissoes", aliasPermissoes);
+    QStringList impressoras;
+    for (auto it = impressorasCompartilhadas.constBegin();
+         it != impressorasCompartilhadas.constEnd(); ++it)
+        impressoras << QString(it.key()).replace('\\', '/') + '=' + it.value();
+    if (!impressoras.isEmpty())
+        ini.setValue("Impressoras/Compartilhadas", impressoras);
     ini.sync();
     if (ini.status() != QSettings::NoError) {
         erro = "Não foi possível gravar o arquivo de configuração " + nome + ".";
@@ -181,6 +200,7 @@ void Configuracao::aplicar() const {
     SessaoBanco::padrao().definirAlias("Orvalo", parametrosAlias);
     Sess().UsaPermissoes = usaPermissoes;
     Sess().AliasPermissoes = aliasPermissoes;
+    ImpressoraTexto::definirCompartilhadas(impressorasCompartilhadas);
     DefinirPastaPrograma(pastaProgramaHost());
 }
 

@@ -36,14 +36,16 @@ public:
     QString pastaPrograma;
     bool usaPermissoes = false;
     QString aliasPermissoes = "Orvalo";
+    // Shared printers: "\\SERVIDOR\EPSON" (upper case) -> CUPS queue.
+    QMap<QString, QString> impressorasCompartilhadas;
 
     // Reads and checks `caminho`. False with a Portuguese message in `erro`.
     bool ler(const QString& caminho, QString& erro);
     // Writes this configuration to `arquivo` (folders created).
     bool gravar(QString& erro) const;
 
-    // Installs the drive mapping, the alias Orvalo, the program's folder
-    // and the permission settings of the session.
+    // Installs the drive mapping, the alias Orvalo, the program's folder,
+    // the shared printers and the permission settings of the session.
     void aplicar() const;
     // The program's folder as a host path. REQUIRES: aplicar() was called
     // when the folder is written as a stored path.

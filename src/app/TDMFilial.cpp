@@ -73,9 +73,9 @@ bool TDMFilial::gruposDiferentes() {
     return false;
 }
 
-int TDMFilial::filtrarGrupo(const QString& grupo) {
+int TDMFilial::filtrarGrupo(int grupo) {
     TEmpresa.fechar();
-    TEmpresa.setFiltro("Grupo = " + grupo);
+    TEmpresa.setFiltro("Grupo = " + QString::number(grupo));
     TEmpresa.abrir();
     return TEmpresa.contarRegistros();
 }
@@ -118,7 +118,8 @@ void TDMFilial::registrarEmpresas() {
     s.MultiEmpresas = false;
     s.ClienteUnico = false;
     s.ProdutoUnico = false;
-    if (!s.EmpresaDisponivel)
+    // An empty catalogue has no current row: nothing to copy or walk.
+    if (!s.EmpresaDisponivel || TEmpresa.vazio())
         return;
     s.Loja = TEmpresa.campo("LOJA").inteiro();
     s.NomeEmpresa = TEmpresa.campo("Nome").texto().toUpper();

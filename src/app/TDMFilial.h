@@ -55,7 +55,7 @@ public:
     bool gruposDiferentes();
     // Reopens the catalogue showing only the rows of the group; returns the
     // row count. Throws when the filter cannot be applied.
-    int filtrarGrupo(const QString& grupo);
+    int filtrarGrupo(int grupo);
     // Positions on the company; false (no move) when there is none.
     bool localizarCodigo(const QString& codigo);
     bool localizarNome(const QString& nome);

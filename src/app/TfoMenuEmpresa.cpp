@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -189,14 +190,15 @@ bool TfoMenuEmpresa::perguntarGrupo() {
     } catch (const ErroBanco&) {
         return false;
     }
-    QString grupo;
-    // Compared as text: "12" lies between "0" and "9", "95" does not.
-    if (!Dialogos::atual().entrada("Grupo", "Codigo", grupo) || grupo < "0" || grupo > "9")
-        grupo = "-1";
+    QString resposta;
+    // A group is one digit; any other answer names no group, and reaches
+    // the filter as a number, never as text.
+    const bool lido = Dialogos::atual().entrada("Grupo", "Codigo", resposta);
+    static const QRegularExpression umDigito("^[0-9]$");
     temGrupo_ = true;
-    grupo_ = grupo;
+    grupo_ = lido && umDigito.match(resposta).hasMatch() ? resposta.toInt() : -1;
     try {
-        s.NumEmpresas = dm_.filtrarGrupo(grupo);
+        s.NumEmpresas = dm_.filtrarGrupo(grupo_);
     } catch (const ErroBanco&) {
         return false;
     }
@@ -225,7 +227,7 @@ void TfoMenuEmpresa::ok() {
                 return;
             }
         }
-        s.Grupo = temGrupo_ ? grupo_.toInt() : 0;
+        s.Grupo = temGrupo_ ? grupo_ : 0;
         if (s.NumEmpresas < 2)
             tag_ = 1;
         const QString raiz = dm_.primeiraLinhaAlias().mid(5, 3);

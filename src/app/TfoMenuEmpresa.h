@@ -69,5 +69,5 @@ private:
     bool naTela_ = false;
     int tag_ = 0;
     bool temGrupo_ = false;
-    QString grupo_;
+    int grupo_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "ImpressoraTexto.h"
 
+#include "ListaImpressoras.h"
 #include "store/Caminhos.h"
 
 #include <QFile>
@@ -14,6 +15,22 @@ bool spoolerLp(const QString& fila, const QString& arquivo) {
 ImpressoraTexto::Spooler& spooler() {
     static ImpressoraTexto::Spooler s = spoolerLp;
     return s;
+}
+
+QMap<QString, QString>& compartilhadas() {
+    static QMap<QString, QString> m;
+    return m;
+}
+
+// "\\SERVIDOR\EPSON" written in Printers.txt: a printer shared by another
+// computer, unless the prefix is one of the installation's mapped folders
+// (the remote desktop client's "\\tsclient").
+bool ehCompartilhada(const QString& porta) {
+    if (!porta.startsWith("\\\\"))
+        return false;
+    const qsizetype fim = porta.indexOf('\\', 2);
+    const QString prefixo = (fim < 0 ? porta : porta.left(fim)).toUpper();
+    return !Caminhos::atual().mapeamentos().contains(prefixo);
 }
 } // namespace
 
@@ -30,8 +47,31 @@ bool ImpressoraTexto::ehFila(const QString& porta) {
     return !porta.contains('\\') && !porta.contains('/');
 }
 
+void ImpressoraTexto::definirCompartilhadas(const QMap<QString, QString>& filas) {
+    compartilhadas() = filas;
+}
+
 bool ImpressoraTexto::abrir(const QString& porta) {
     fechar();
+    erro_.clear();
+    if (ehCompartilhada(porta.trimmed())) {
+        const QString nome = porta.trimmed();
+        QString fila = compartilhadas().value(nome.toUpper());
+        if (fila.isEmpty()) {
+            const QString compartilhamento = nome.section('\\', -1);
+            if (FilasInstaladas().contains(compartilhamento, Qt::CaseInsensitive))
+                fila = compartilhamento;
+        }
+        if (fila.isEmpty()) {
+            erro_ = "A impressora " + nome +
+                    " não corresponde a nenhuma fila de impressão deste computador. Ligue-a a "
+                    "uma fila na seção [Impressoras] do arquivo de configuração, ou crie no "
+                    "CUPS uma fila chamada " +
+                    nome.section('\\', -1) + ".";
+            return false;
+        }
+        return abrir(fila);
+    }
     if (ehFila(porta)) {
         auto t = std::make_unique<QTemporaryFile>();
         if (!t->open())

@@ -46,6 +46,13 @@ ListaImpressoras LerListaImpressoras() {
     return lista;
 }
 
+QStringList FilasInstaladas() {
+    QStringList filas;
+    for (const QString& entrada : instaladas()())
+        filas << PortaDaEntrada(entrada);
+    return filas;
+}
+
 void InstalarImpressorasInstaladas(std::function<QStringList()> listar) {
     instaladas() = listar ? std::move(listar) : std::function<QStringList()>(filasCups);
 }

@@ -22,3 +22,7 @@ QString PortaDaEntrada(const QString& entrada);
 // written as its queue name, " on " and the queue name again (the queue is
 // where raw text goes). Tests replace it (nullptr restores the default).
 void InstalarImpressorasInstaladas(std::function<QStringList()> listar);
+
+// The names of the print queues of this computer (the ports of the
+// installed-printer entries).
+QStringList FilasInstaladas();

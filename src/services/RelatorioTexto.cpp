@@ -227,8 +227,11 @@ void IniciarRelatorio() {
         removerArquivosAntigos(Caminhos::diretorioDe(caminho), serialData(agora.date()));
         cfg.Porta = caminho;
     }
-    // A port that will not open leaves the report writing nowhere.
-    ImpressoraTexto::atual().abrir(cfg.Porta.isEmpty() ? QStringLiteral("LPT1") : cfg.Porta);
+    // A port that will not open leaves the report writing nowhere; a shared
+    // printer that reaches no queue says so.
+    if (!ImpressoraTexto::atual().abrir(cfg.Porta.isEmpty() ? QStringLiteral("LPT1") : cfg.Porta) &&
+        !ImpressoraTexto::atual().erro().isEmpty())
+        MostrarErro(ImpressoraTexto::atual().erro());
 }
 
 void FinalizarRelatorio() {

@@ -259,26 +259,31 @@ Banco::Banco(const QString& dirArmazenado, const QString& dirHost)
     somenteLeitura_ =
         ::access(QFile::encodeName(dirHost).constData(), W_OK) != 0 ||
         (QFileInfo::exists(arquivo) && ::access(QFile::encodeName(arquivo).constData(), W_OK) != 0);
-    int flags = SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
-    QByteArray nome = QFile::encodeName(arquivo);
-    if (somenteLeitura_) {
-        flags |= SQLITE_OPEN_READONLY;
-        nome = "file:" + QUrl::toPercentEncoding(arquivo, "/") + "?immutable=1";
-    } else {
-        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-        nome = "file:" + QUrl::toPercentEncoding(arquivo, "/");
-    }
-    int rc = sqlite3_open_v2(nome.constData(), &db_, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString("out of memory");
+    const QByteArray uri = "file:" + QUrl::toPercentEncoding(arquivo, "/");
+    auto abrir = [&](int flags, const QByteArray& nome) {
+        const int rc = sqlite3_open_v2(nome.constData(), &db_,
+                                       flags | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
+        if (rc != SQLITE_OK) {
+            const QString msg =
+                db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString("out of memory");
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw ErroBanco("Cannot open database " + dirArmazenado + ": " + msg);
+        }
+        sqlite3_extended_result_codes(db_, 1);
+        return sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    };
+    int rc = abrir(
+        somenteLeitura_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, uri);
+    if (somenteLeitura_ && (rc & 0xff) != SQLITE_OK && (rc & 0xff) != SQLITE_NOTADB &&
+        (rc & 0xff) != SQLITE_CORRUPT) {
+        // No WAL index can be made beside the file: read the file as it stands.
         sqlite3_close(db_);
         db_ = nullptr;
-        throw ErroBanco("Cannot open database " + dirArmazenado + ": " + msg);
+        rc = abrir(SQLITE_OPEN_READONLY, uri + "?immutable=1");
     }
-    sqlite3_extended_result_codes(db_, 1);
     try {
         // A damaged file is told at once, before any wait on a lock.
-        rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         if ((rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT)
             throw ErroBanco("O arquivo " + QDir::toNativeSeparators(arquivo) +
                             " não é um banco de dados válido ou está danificado (" +

@@ -39,7 +39,10 @@ TEST_F(ConfiguracaoTest, LeTodasAsSecoes) {
                                      "Pasta=C:/Arquivos de programas/Orvalo\n"
                                      "[Permissoes]\n"
                                      "UsaPermissoes=sim\n"
-                                     "AliasPermissoes=Outro\n");
+                                     "AliasPermissoes=Outro\n"
+                                     "[Impressoras]\n"
+                                     "Compartilhadas=//servidor/epson=EPSON_LOCAL, "
+                                     "//SERVIDOR/HP=hp\n");
     ASSERT_TRUE(c.ler(arquivo, erro)) << erro.toStdString();
     EXPECT_EQ(c.parametrosAlias, QStringList{"PATH=D:\\DADOS\\EMPRESA1"});
     EXPECT_EQ(c.unidades.value("D:"), "/srv/dados");
@@ -47,6 +50,9 @@ TEST_F(ConfiguracaoTest, LeTodasAsSecoes) {
     EXPECT_EQ(c.unidades.value("C:"), pasta.filePath("C"));
     EXPECT_TRUE(c.usaPermissoes);
     EXPECT_EQ(c.aliasPermissoes, "Outro");
+    EXPECT_EQ(c.impressorasCompartilhadas,
+              (QMap<QString, QString>{{"\\\\SERVIDOR\\EPSON", "EPSON_LOCAL"},
+                                      {"\\\\SERVIDOR\\HP", "hp"}}));
 
     Sessao::Reiniciar();
     c.aplicar();
@@ -89,6 +95,9 @@ TEST_F(ConfiguracaoTest, ErrosDaConfiguracao) {
          "A unidade E da seção [Unidades] de " + nome + " não indica nenhuma pasta."},
         {"[Permissoes]\nUsaPermissoes=talvez\n",
          "Valor inválido para UsaPermissoes em " + nome + ": \"talvez\" (use true ou false)."},
+        {"[Impressoras]\nCompartilhadas=EPSON\n",
+         "Item inválido em [Impressoras] Compartilhadas de " + nome +
+             ": \"EPSON\" (use //SERVIDOR/IMPRESSORA=FILA)."},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.texto.toStdString());
@@ -111,6 +120,7 @@ TEST_F(ConfiguracaoTest, GravarELerDevolvemAMesmaConfiguracao) {
     c.unidades = {{"C:", "/srv/c"}, {"\\\\tsclient", "/srv/ts"}};
     c.pastaPrograma = "C:\\Arquivos de programas\\Orvalo";
     c.usaPermissoes = true;
+    c.impressorasCompartilhadas = {{"\\\\SRV\\EPSON", "epson"}};
     ASSERT_TRUE(c.gravar(erro)) << erro.toStdString();
 
     Configuracao lida;
@@ -119,6 +129,7 @@ TEST_F(ConfiguracaoTest, GravarELerDevolvemAMesmaConfiguracao) {
     EXPECT_EQ(lida.unidades, c.unidades);
     EXPECT_EQ(lida.pastaPrograma, "C:/Arquivos de programas/Orvalo");
     EXPECT_TRUE(lida.usaPermissoes);
+    EXPECT_EQ(lida.impressorasCompartilhadas, c.impressorasCompartilhadas);
 }
 
 TEST(LinhaComandoTest, SeparaAsOpcoesDosArgumentosDoPrograma) {

@@ -55,7 +55,7 @@ TEST_F(TfoMenuEmpresaTest, UmaEmpresaAbreAFilialSemMostrarAGradeQuandoOTemporiza
     EXPECT_EQ(fechamentos, 1);
 }
 
-TEST_F(TfoMenuEmpresaTest, RespostaDoGrupoComparadaComoTexto) {
+TEST_F(TfoMenuEmpresaTest, RespostaDoGrupoEhUmDigitoSo) {
     struct Caso {
         QString resposta;
         bool cancela;
@@ -66,14 +66,18 @@ TEST_F(TfoMenuEmpresaTest, RespostaDoGrupoComparadaComoTexto) {
     };
     const Caso casos[] = {
         {"5", false, {"Codigo"}, true, false, 0},
-        {"12", false, {"Codigo"}, false, true, 12},
+        {"7", false, {"Codigo"}, false, true, 7},
+        {"12", false, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
+        {"1 or 1=1", false, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
+        {"5abc", false, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
         {"95", false, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
         {"A", false, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
         {"", true, {"Codigo", "Grupo não cadastrado", "Acesso negado"}, false, false, 0},
     };
     criarCatalogo({{1, "Cinco A", "EMPRESA1", "", "5", 1},
                    {2, "Cinco B", "EMPRESA1", "", "5", 2},
-                   {3, "Doze", "EMPRESA1", "", "12", 3}});
+                   {3, "Sete", "EMPRESA1", "", "7", 3},
+                   {4, "Doze", "EMPRESA1", "", "12", 4}});
     criarEmpresa("C:\\EMPRESA1", UmaFilial);
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.resposta.toStdString());
@@ -225,6 +229,18 @@ TEST_F(TfoMenuEmpresaTest, CadastroDeEmpresasAusenteAvisaESegueComOAliasConfigur
     EXPECT_EQ(Sess().NumEmpresas, 0);
 
     empresa->aoTemporizador();
+    EXPECT_TRUE(filial->isVisible());
+    EXPECT_EQ(Sess().CaminhoAlias, "C:\\EMPRESA1");
+    EXPECT_EQ(Sess().DirEmpresa, "");
+}
+
+TEST_F(TfoMenuEmpresaTest, CadastroVazioSegueComOAliasConfigurado) {
+    criarCatalogo({});
+    criarEmpresa("C:\\EMPRESA1", UmaFilial);
+    iniciarEDisparar();
+    EXPECT_TRUE(dialogos->textos().isEmpty());
+    EXPECT_TRUE(Sess().EmpresaDisponivel);
+    EXPECT_EQ(Sess().NumEmpresas, 0);
     EXPECT_TRUE(filial->isVisible());
     EXPECT_EQ(Sess().CaminhoAlias, "C:\\EMPRESA1");
     EXPECT_EQ(Sess().DirEmpresa, "");

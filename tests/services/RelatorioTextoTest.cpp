@@ -8,6 +8,7 @@
 #include "services/ConfigImpressao.h"
 #include "services/ImpressoraGrafica.h"
 #include "services/ImpressoraTexto.h"
+#include "services/ListaImpressoras.h"
 #include "services/PaginaTexto.h"
 #include "services/VisualizadorRelatorio.h"
 #include "session/Sessao.h"
@@ -261,6 +262,47 @@ TEST_F(RelatorioTextoTest, ImpressaoVaiParaArquivoDispositivoOuFila) {
     }
     EXPECT_TRUE(dialogos->textos().isEmpty());
     EXPECT_TRUE(visualizados.isEmpty());
+}
+
+// A shared printer goes to the queue the installation maps it to, else to
+// the queue named after the share, else nowhere with a message; never to a
+// file named after it.
+TEST_F(RelatorioTextoTest, ImpressoraCompartilhadaVaiParaUmaFilaNuncaParaArquivo) {
+    ConfigImpressao& cfg = CfgImpressao();
+    cfg.Largura = 4;
+    cfg.LinhasUsadas = 1;
+    cfg.CodigoPasso = CaractereNormal;
+    const QString pagina = QString(QChar(18)) + QChar(27) + "2ABCD\r\n";
+    ImpressoraTexto::definirCompartilhadas({{"\\\\SERVIDOR\\FISCAL", "fiscal_local"}});
+    InstalarImpressorasInstaladas([] { return QStringList{"EPSON on EPSON"}; });
+    const struct {
+        QString porta;
+        QStringList fila;
+        QStringList mensagens;
+    } casos[] = {
+        {"\\\\servidor\\fiscal", {"fiscal_local|" + pagina}, {}},
+        {"\\\\SERVIDOR\\EPSON", {"EPSON|" + pagina}, {}},
+        {"\\\\SERVIDOR\\HP",
+         {},
+         {"A impressora \\\\SERVIDOR\\HP não corresponde a nenhuma fila de impressão deste "
+          "computador. Ligue-a a uma fila na seção [Impressoras] do arquivo de configuração, ou "
+          "crie no CUPS uma fila chamada HP."}},
+    };
+    for (const auto& c : casos) {
+        spool.clear();
+        dialogos->limpar();
+        cfg.Porta = c.porta;
+        cfg.Pagina = 1;
+        IniciarRelatorio();
+        EscreverTexto(1, 1, "ABCD");
+        ImprimirPagina();
+        FinalizarRelatorio();
+        EXPECT_EQ(spool, c.fila) << c.porta.toStdString();
+        EXPECT_EQ(dialogos->textos(), c.mensagens);
+    }
+    EXPECT_TRUE(QDir::current().entryList({"*SERVIDOR*", "*HP*"}).isEmpty());
+    ImpressoraTexto::definirCompartilhadas({});
+    InstalarImpressorasInstaladas(nullptr);
 }
 
 // The preview window pages the file by the report's line count and shows

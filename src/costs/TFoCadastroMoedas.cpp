@@ -117,11 +117,12 @@ void TFoCadastroMoedas::atualizarLista() {
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
     }
-    const QSignalBlocker bloqueio(lista_->selectionModel());
     modelo_->definir(linhas, chaves);
     const int linha = modelo_->linhaDe(tabela_.marcador().rowid);
-    if (linha >= 0)
+    if (linha >= 0) {
         lista_->setCurrentIndex(modelo_->index(linha, 0));
+        lista_->scrollTo(modelo_->index(linha, 0));
+    }
     clonar_->setEnabled(!linhas.isEmpty());
 }
 

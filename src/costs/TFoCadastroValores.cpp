@@ -83,6 +83,8 @@ bool TFoCadastroValores::abrir() {
     try {
         tabela_.fechar();
         tabela_.abrir();
+        // The latest values are the ones looked at.
+        tabela_.ultimo();
         carregarMoedas();
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
@@ -135,11 +137,12 @@ void TFoCadastroValores::atualizarGrade() {
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
     }
-    const QSignalBlocker bloqueio(grade_->selectionModel());
     modelo_->definir(linhas, chaves);
     const int linha = modelo_->linhaDe(tabela_.marcador().rowid);
-    if (linha >= 0)
+    if (linha >= 0) {
         grade_->setCurrentIndex(modelo_->index(linha, 0));
+        grade_->scrollTo(modelo_->index(linha, 0));
+    }
 }
 
 void TFoCadastroValores::seguirGrade() {

@@ -22,6 +22,8 @@ TfoCadFatores::TfoCadFatores(SessaoBanco* sessao, QWidget* parent)
     : QWidget(parent), tabela_("Pcpcfg", sessao) {
     setObjectName("TfoCadFatores");
     setWindowTitle("Cadastro de Fatores");
+    // Wide enough for the caption.
+    setMinimumWidth(320);
     tabela_.setNomeBanco("Orvalo");
 
     vinculo_ = new VinculoCampos(tabela_, this);

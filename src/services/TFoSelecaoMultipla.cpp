@@ -100,6 +100,9 @@ TFoSelecaoMultipla::TFoSelecaoMultipla(const QString& banco, const QString& sele
     inserirTodos_ = NovoBotao("Inserir Todos os Itens do Filtro", this, meio);
     QPushButton* btLimpar = NovoBotao("Limpa Itens Selecionados", this, meio);
     meio->addStretch();
+    // The column keeps its width when "Inserir Todos" comes and goes.
+    for (QPushButton* b : {btAdicionar, btRemover, btLimpar})
+        b->setMinimumWidth(inserirTodos_->sizeHint().width());
     auto* listas = new QHBoxLayout;
     listas->addWidget(registros_, 3);
     listas->addLayout(meio);

@@ -2,6 +2,7 @@
 
 #include "TDMFilial.h"
 #include "clifor/DemoClifor.h"
+#include "costs/DemoCustos.h"
 #include "formulas/DemoFormulas.h"
 #include "products/DemoProdutos.h"
 #include "session/DemoAcesso.h"
@@ -61,6 +62,10 @@ const PovoadorDemo Povoadores[] = {
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
             CriarDemoFormulas(e.diretorio, f);
+    },
+    [](const EmpresaDemo& e) {
+        for (int f : e.filiais)
+            CriarDemoCustos(e.diretorio, f);
     },
 };
 

@@ -5,6 +5,9 @@
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
 #include "clifor/TDMClifor.h"
+#include "costs/TFoCadastroMoedas.h"
+#include "costs/TFoCadastroValores.h"
+#include "costs/TfoCadFatores.h"
 #include "formulas/TDMFormula.h"
 #include "formulas/TFoCadMatizador.h"
 #include "formulas/TfoCadEmbalagem.h"
@@ -24,6 +27,9 @@ void CriarModulos(Modulos& m) {
     TDMFormula& formulas = m.criar<TDMFormula>();
     m.criar<TfoMenuEmpresa>();
     m.criar<TLimiteCodigo>();
+    m.criar<TfoCadFatores>();
+    m.criar<TFoCadastroMoedas>();
+    m.criar<TFoCadastroValores>();
     m.criar<TfoCadResptec>();
     m.criar<TfoCadEmbalagem>();
     m.criar<TMenuFilial>();

@@ -6,7 +6,7 @@
 #include "store/ErroBanco.h"
 #include "store/SessaoBanco.h"
 
-const QString TDMFilial::CaminhoCatalogo = "C:\\Arquivos de programas\\Orvalo\\Empresa.db";
+const QString TDMFilial::CaminhoCatalogo = CaminhoCatalogoEmpresas;
 
 TDMFilial::TDMFilial(SessaoBanco* sessao)
     : TEmpresa(CaminhoCatalogo, sessao), TFilial("Filial.DB", sessao),

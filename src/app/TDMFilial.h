@@ -26,6 +26,7 @@ public:
     explicit TDMFilial(SessaoBanco* sessao = nullptr);
     ~TDMFilial();
 
+    // The session's CaminhoCatalogoEmpresas, where the services reach it too.
     static const QString CaminhoCatalogo;
 
     Tabela TEmpresa;

@@ -1,6 +1,9 @@
 #include "TMenuPcp.h"
 
 #include "Modulos.h"
+#include "costs/TFoCadastroMoedas.h"
+#include "costs/TFoCadastroValores.h"
+#include "costs/TfoCadFatores.h"
 #include "formulas/TFoCadMatizador.h"
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
@@ -41,12 +44,12 @@ struct EntradaMenu {
 const EntradaMenu Entradas[] = {
     {"Cadastros", "Clientes / Fornecedores", nullptr},
     {"Cadastros", "Embalagens", Abrir<TfoCadEmbalagem>},
-    {"Cadastros", "Fatores", nullptr},
+    {"Cadastros", "Fatores", Abrir<TfoCadFatores>},
     {"Cadastros", "Formulas", Abrir<TfoCadFormula>},
-    {"Cadastros", "Moedas", nullptr},
+    {"Cadastros", "Moedas", Abrir<TFoCadastroMoedas>},
     {"Cadastros", "Produtos", nullptr},
     {"Cadastros", "Responsável", Abrir<TfoCadResptec>},
-    {"Cadastros", "Valores", nullptr},
+    {"Cadastros", "Valores", Abrir<TFoCadastroValores>},
     {"Cadastros", "Matizadores", Abrir<TFoCadMatizador>},
     {"Cadastros", "Parametrização", Abrir<TfoParametrizacao>},
     {"Cadastros", "Sair", [](TMenuPcp& m) { m.close(); }},

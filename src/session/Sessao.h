@@ -7,6 +7,11 @@
 #include <QString>
 #include <array>
 
+// The company catalogue, at its fixed installation path outside every
+// company directory, and its folder, opened as a database by path.
+inline constexpr char CaminhoCatalogoEmpresas[] = "C:\\Arquivos de programas\\Orvalo\\Empresa.db";
+inline constexpr char PastaCatalogoEmpresas[] = "C:\\Arquivos de programas\\Orvalo\\";
+
 struct EntradaEmpresa {
     QString Codigo; // LOJA written with two digits; empty when unused
     QString Diretorio;
@@ -42,6 +47,8 @@ struct DadosSessao {
     QString LogTabela;
     QString LogRegistro;
     QString LogOperacao;
+    // Catalogue code of the company rows are copied to; chosen once.
+    QString EmpresaDestino;
 };
 
 class Sessao {

@@ -66,6 +66,9 @@ TEST_F(DemonstracaoTest, CriaCadastroEmpresasEFiliais) {
         Tabela parametros("ParametrosEmpresa");
         parametros.setNomeBanco(dir);
         EXPECT_EQ(linhas(parametros, {"Filial"}).count('\n') + 1, 16);
+        Tabela fatores("Pcpcfg");
+        fatores.setNomeBanco(dir);
+        EXPECT_EQ(linhas(fatores, {"Filial", "Fator1"}), "1|1.45\n2|1.5");
     }
 
     // A second creation in the same folder is refused.

@@ -9,4 +9,5 @@ void RegistrarTodasTabelas() {
     RegistrarTabelasProdutos();
     RegistrarTabelasClifor();
     RegistrarTabelasFormulas();
+    RegistrarTabelasCustos();
 }

@@ -12,6 +12,7 @@ void RegistrarTabelasSessao();
 void RegistrarTabelasProdutos();
 void RegistrarTabelasClifor();
 void RegistrarTabelasFormulas();
+void RegistrarTabelasCustos();
 
 // Tables the program creates on purpose when missing; opening them by name
 // never creates them.

@@ -1,0 +1,38 @@
+#include "ValoresTemporarios.h"
+
+#include "ValorDolar.h"
+#include "session/Dialogos.h"
+#include "store/ErroBanco.h"
+
+ValoresTemporarios::ValoresTemporarios(SessaoBanco* sessao) : tabela_("TMPVALORES", sessao) {
+    tabela_.setNomeBanco("Orvalo");
+}
+
+ValoresTemporarios::~ValoresTemporarios() {
+    encerrar();
+}
+
+bool ValoresTemporarios::iniciar(const QDate& data) {
+    try {
+        encerrar();
+        tabela_.abrir();
+        tabela_.incluir();
+    } catch (const ErroBanco& e) {
+        MostrarErro(e.texto());
+        return false;
+    }
+    const std::optional<ValorMoeda> dolar = ValorDolar(data, &tabela_.sessao());
+    if (!dolar)
+        return false;
+    tabela_.campo("Valor1").definir(dolar->valor);
+    return true;
+}
+
+double ValoresTemporarios::valor() {
+    return tabela_.estado() == EstadoDados::Inserindo ? tabela_.campo("Valor1").numero() : 0;
+}
+
+void ValoresTemporarios::encerrar() {
+    tabela_.cancelar();
+    tabela_.fechar();
+}

@@ -1,0 +1,33 @@
+// The scratch row of TMPVALORES.DB in which a consultation holds the
+// exchange value it works with: appended when the consultation starts, its
+// Valor1 the dollar value of the day, open to the operator's changes, and
+// cancelled when the consultation ends. It is never posted, so the table
+// stays empty at rest and other stations never see it.
+#pragma once
+
+#include "store/Tabela.h"
+
+#include <QDate>
+
+class ValoresTemporarios {
+public:
+    explicit ValoresTemporarios(SessaoBanco* sessao = nullptr);
+    ~ValoresTemporarios();
+    ValoresTemporarios(const ValoresTemporarios&) = delete;
+    ValoresTemporarios& operator=(const ValoresTemporarios&) = delete;
+
+    // Appends the row with Valor1 = the dollar value of `data`. False after
+    // the message of ValorDolar (the row is there, Valor1 empty) or after
+    // the store's text (no row).
+    bool iniciar(const QDate& data);
+    // Valor1 as it stands; 0 without a row.
+    double valor();
+    // Cancels the row.
+    void encerrar();
+
+    // The cursor, for boxes bound to Valor1 ... Valor11.
+    Tabela& tabela() { return tabela_; }
+
+private:
+    Tabela tabela_;
+};

@@ -173,6 +173,8 @@ struct Tradutor {
     }
     // Index of the significant token before i, or npos.
     size_t anterior(size_t i) const {
+        if (i > t.size())
+            return std::string::npos;
         while (i > 0) {
             --i;
             if (t[i].tipo != Tipo::Espaco && t[i].tipo != Tipo::Comentario)

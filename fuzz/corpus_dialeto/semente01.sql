@@ -1,0 +1,1 @@
+SELECT a FROM "GruposPorUsuario.DB" G, "X.db" y WHERE G.a = y.b

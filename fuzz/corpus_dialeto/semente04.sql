@@ -1,0 +1,1 @@
+select * from A inner join "B.DB" b on (b.x = A.x)

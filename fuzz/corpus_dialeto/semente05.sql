@@ -1,0 +1,1 @@
+select * from X where Data >= '05.03.2026' and Nome = "O'Brien" and Ativo = True

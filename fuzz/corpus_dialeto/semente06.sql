@@ -1,0 +1,1 @@
+where extract(month from Data) = 3 and extract(YEAR from (Data)) = 2026

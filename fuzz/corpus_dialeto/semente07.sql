@@ -1,0 +1,1 @@
+select substring(Nome from 1 for 3) from T

@@ -1,0 +1,1 @@
+where Filial = :P-FILIAL and Codigo = :codFil or x = :CodFil

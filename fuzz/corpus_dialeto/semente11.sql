@@ -1,0 +1,1 @@
+select x from (select y from Z) q

@@ -1,0 +1,1 @@
+select * from X a where a.Data between '01.03.2026' and '31.03.2026'

@@ -1,0 +1,1 @@
+select * from X where Data not in ('01.03.2026', '02.03.2026')

@@ -1,0 +1,1 @@
+update X set Data = '05.03.2026', Nome = '05.03.2026'

@@ -1,0 +1,1 @@
+insert into X (Nome, Data) values ('05.03.2026', '06.03.2026')

@@ -1,0 +1,2 @@
+select :A-B, :A_H_B /* c */ -- d
+ from X

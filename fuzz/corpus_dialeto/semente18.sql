@@ -1,0 +1,1 @@
+Filial = 1 and Situacao = '1' and Ok = False

@@ -1,0 +1,1 @@
+Select Cod_Clifor, Nome, Fantasia From Clifor Where Filial = :CodFil and Cod_Clifor < 950000 Order By Nome

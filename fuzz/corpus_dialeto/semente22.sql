@@ -1,0 +1,1 @@
+select count(*), max(Filial), sum(Filial) from Filial where DIRCOBOL is null

@@ -1,0 +1,1 @@
+UPDATE Filial SET NOME = 'x'; UPDATE Filial SET Xyz = 1

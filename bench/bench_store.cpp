@@ -1,7 +1,7 @@
 // Table store against raw SQLite doing the same work in the same run:
 // a walk over 1,000,000 rows in key order, nearest-key seeks, and durable
 // single-row posts. Prints rates and the ratio store / raw.
-#include "store/Banco_interno.h"
+#include "store/BancoSqlite.h"
 #include "store/Caminhos.h"
 #include "store/DefTabela.h"
 #include "store/SessaoBanco.h"
@@ -53,7 +53,7 @@ int main() {
 
     // Raw connection on the same file, same pragmas.
     sqlite3* db = nullptr;
-    sqlite3_open((dir.path() + "/BENCH/" + Banco::ArquivoBanco).toUtf8().constData(), &db);
+    sqlite3_open((dir.path() + "/BENCH/" + BancoSqlite::ArquivoBanco).toUtf8().constData(), &db);
     exec(db, "PRAGMA journal_mode=WAL");
     exec(db, "PRAGMA synchronous=FULL");
     sqlite3_busy_timeout(db, 10000);

@@ -1,18 +1,22 @@
-// One open database (a directory's SQLite file) of one store session.
+// One open database of one store session, and its prepared statements.
 // Only the store uses this header.
+//
+// A database is a company directory: on one machine an SQLite file inside
+// it (BancoSqlite), on a server a schema named after it (BancoPostgres).
+// The cursors, queries and transactions above speak only to this
+// interface; what differs between backends (how a row is identified, how
+// a statement is run, how a record lock is taken) stays behind it.
 #pragma once
 
+#include "DialetoSql.h"
+#include "LoteLinhas.h"
 #include "TipoCampo.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <functional>
 #include <memory>
-#include <sqlite3.h>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 struct DefTabela;
@@ -28,20 +32,38 @@ struct InfoIndice {
 
 struct InfoTabela {
     QString nome;    // as stored in the database
-    QString esquema; // "main" or the schema of an attached directory
+    QString esquema; // the database's own, or another directory's
     std::vector<InfoColuna> colunas;
     std::vector<InfoIndice> indices; // primary first when there is one
     bool temPrimario = false;
-    bool comVerificacoes = false; // the file holds the fields to their types
+    bool comVerificacoes = false; // the database holds the fields to their types
+    QString sqlNome;              // quoted, schema-qualified
 
     int coluna(const QString& campo) const; // -1 when absent
     const InfoIndice* indice(const QString& nome) const;
-    QString sqlNome() const; // quoted, schema-qualified
 };
 
-// Tells whoever waits for the end of the process's last open multi-row
-// transaction (messages held back while it was open).
-void NotificarFimTransacao() noexcept;
+// A prepared statement. Parameters are numbered from 1; each run starts
+// from the values bound since the statement was handed out.
+class Instrucao {
+public:
+    virtual ~Instrucao() = default;
+    // Binds the stored representation of a value (blank is NULL).
+    virtual void vincular(int parametro, const QVariant& valor) = 0;
+    virtual void vincularCelula(int parametro, const LoteLinhas& lote, int linha, int coluna) = 0;
+    // Runs it and appends its rows to `lote`. With `comRowid` the first
+    // column is the row id; `colunas` cells follow. With `resultado` the
+    // columns of the result (names and, where known, types) are returned.
+    virtual void ler(LoteLinhas& lote, bool comRowid, int colunas,
+                     std::vector<DefCampo>* resultado = nullptr) = 0;
+    // Runs it: the first column of the first row, or `padrao` without one.
+    virtual qint64 escalar(qint64 padrao = 0) = 0;
+    // Runs a statement that returns no rows; the number of rows changed.
+    virtual qint64 executar() = 0;
+    // True when the statement only reads.
+    virtual bool somenteLeitura() const = 0;
+    virtual int colunasResultado() const = 0;
+};
 
 // Test hook: the Nth write statement from now fails (0 = never).
 namespace InjecaoFalhas {
@@ -49,39 +71,46 @@ void falharNaEscrita(int n);
 bool deveFalhar();
 } // namespace InjecaoFalhas
 
+// Tells whoever waits for the end of the process's last open multi-row
+// transaction (messages held back while it was open).
+void NotificarFimTransacao() noexcept;
+
 class Banco {
 public:
-    // Opens (creating when missing) the directory's database. Refuses a
-    // directory on a network file system, where SQLite's WAL is unsafe,
-    // and a damaged file; a directory that cannot be written opens for
-    // reading only.
-    Banco(const QString& dirArmazenado, const QString& dirHost);
-    ~Banco();
+    explicit Banco(const QString& dirArmazenado) : dirArmazenado_(dirArmazenado) {}
+    virtual ~Banco();
     Banco(const Banco&) = delete;
     Banco& operator=(const Banco&) = delete;
 
-    static constexpr const char* ArquivoBanco = "PCP.sqlite";
-    static constexpr const char* ArquivoTravas = "PCP.travas";
-    static constexpr const char* ArquivoVerificacao = "PCP.verificacao.txt";
-
-    sqlite3* db() const { return db_; }
     const QString& diretorio() const { return dirArmazenado_; }
     bool somenteLeitura() const { return somenteLeitura_; }
+    virtual DialetoSql::Alvo alvo() const = 0;
 
-    // Table description in `esquema` ("main" or an attached directory's);
-    // creates a defined table when missing and brings an older one up to
-    // its definition (columns, indexes, type checks). Throws when it cannot
-    // exist.
-    std::shared_ptr<const InfoTabela> tabela(const QString& nome,
-                                             const QString& esquema = QStringLiteral("main"));
-    bool existe(const QString& nome);
-    void criar(const DefTabela& def);
+    // Table description in the database's own schema or, naming an
+    // esquemaDe() result, in another directory's; creates a defined table
+    // when missing and brings an older one up to its definition. Throws
+    // when it cannot exist.
+    virtual std::shared_ptr<const InfoTabela> tabela(const QString& nome,
+                                                     const QString& esquema = QString()) = 0;
+    virtual bool existe(const QString& nome) = 0;
+    virtual void criar(const DefTabela& def) = 0;
     // Forgets cached descriptions (after ALTER TABLE and the like).
-    void esquecerEsquema();
+    virtual void esquecerEsquema() = 0;
+    // The schema under which another directory's tables are named here.
+    virtual QString esquemaDe(const QString& dirArmazenado, const QString& dirHost) = 0;
 
-    // Cached prepared statement, reset and unbound.
-    sqlite3_stmt* preparar(const std::string& sql);
-    void executar(const QString& sql);
+    // A cached statement written with "?" placeholders, numbered in order.
+    virtual Instrucao& preparar(const QString& sql) = 0;
+    // A statement of a query, written with "?N" placeholders; not cached.
+    virtual std::unique_ptr<Instrucao> prepararAvulsa(const QString& sql) = 0;
+    virtual void executar(const QString& sql) = 0;
+
+    // SQL pieces the cursors compose their statements with.
+    virtual QString rowid() const = 0;
+    virtual QString semCaixa(const QString& coluna) const = 0;
+    virtual QString igualOuNulo() const = 0; // "col <this> ?" is true for equal or both NULL
+    // What an ORDER BY term needs so NULL sorts before every value.
+    virtual QString nulosPrimeiro(bool inversa) const = 0;
 
     // One write (a post, a delete, a statement): its own durable
     // transaction, or a savepoint of the open multi-row transaction, so a
@@ -105,66 +134,54 @@ public:
     // cursors compare it to drop the rows they read ahead.
     static quint64 escritas() { return escritasProcesso_; }
     static void marcarEscrita() { ++escritasProcesso_; }
-    // Changes when another connection commits.
-    qint64 versaoDados();
+    // Changes when another station commits.
+    virtual qint64 versaoDados() = 0;
 
-    // Throws ErroBanco when the lock file is no longer the one this
-    // connection locks on (deleted or replaced) or the directory is read-only.
+    // Record locks, counted per position. Throws ErroBanco when the
+    // database cannot be written.
     bool travar(quint64 posicao);
     void destravar(quint64 posicao);
 
-    // Schema name under which another directory's database is attached.
-    QString esquemaDe(const QString& dirArmazenado, const QString& dirHost);
-
-    // Throws ErroBanco for an SQLite result code (Key violation. for a
-    // unique constraint).
-    [[noreturn]] void falhar(int rc) const;
-    void verificar(int rc) const {
-        if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-            falhar(rc);
-    }
-
-    // Test hook: the file system type the directory is taken to be on
-    // (statfs f_type); nullptr asks the system.
-    static void simularTipoSistemaArquivos(std::function<long(const QString&)> tipo);
-
-private:
-    qint64 versaoEsquema(const QString& esquema);
-    InfoTabela lerInfo(const QString& nome, const QString& esquema);
-    void atualizarEsquema(const DefTabela& def, const QString& esquema);
-    // Rebuilds a table of an older file with the type checks of its fields.
-    void acrescentarVerificacoes(const InfoTabela& info, const DefTabela* def);
-    void verificarArquivos() const;
-    void exigirGravavel() const;
-    void terminarTransacao() noexcept;
+protected:
+    // The backend's transaction primitives.
+    virtual void comecar() = 0;           // outermost write begins
+    virtual void efetivar() = 0;          // and commits durably
+    virtual void reverter() noexcept = 0; // or rolls back
+    // Throws when a write must not start (read-only, files replaced...).
+    virtual void exigirGravavel() const = 0;
+    // After a commit: throws when what was written did not reach the database.
+    virtual void conferirAposEfetivar() const {}
+    virtual bool travarPosicao(quint64 posicao) = 0;
+    virtual void destravarPosicao(quint64 posicao) = 0;
 
     QString dirArmazenado_;
-    QString dirHost_;
-    sqlite3* db_ = nullptr;
-    int fdTravas_ = -1;
-    QString arquivoTravas_;
     bool somenteLeitura_ = false;
-    std::shared_ptr<bool> vivo_ = std::make_shared<bool>(true); // for TransacaoBanco
+
+    // Ends the backend's connection: an open transaction is rolled back
+    // first. Called by the backend's destructor.
+    void encerrar() noexcept;
+
+private:
+    void terminarTransacao() noexcept;
+
     int profundidade_ = 0;               // open multi-row transactions (nesting)
     bool transacaoPerdida_ = false;      // an inner one rolled the whole back
     std::vector<quint64> travasAdiadas_; // released when the transaction ends
+    QHash<quint64, int> travasMinhas_;   // lock position -> count
+    std::shared_ptr<bool> vivo_ = std::make_shared<bool>(true);
     static inline quint64 escritasProcesso_ = 0;
-    sqlite3_stmt* stmtVersao_ = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> cache_;
-    QHash<QString, std::shared_ptr<const InfoTabela>> infos_; // upper(schema.name)
-    QHash<QString, qint64> versoesEsquema_;                   // schema -> schema_version read
-    QHash<QString, QString> anexos_;                          // host dir -> schema
-    QHash<quint64, int> travasMinhas_;                        // lock position -> count
 };
 
-// The CHECK constraint that makes the database itself hold a field to its
-// type and size ("" for none).
-QString VerificacaoCampo(const DefCampo& campo);
-
-// SQLite values of the stored types.
-QString TextoSqlite(sqlite3_stmt* st, int col);
-// Binds a value as the stored representation of its type (blank is NULL).
-void VincularValor(sqlite3_stmt* st, int parametro, const QVariant& valor);
 // A name as a quoted SQL identifier.
 QString CitarNome(const QString& nome);
+// The field type of a declared type text ("VARCHAR REQUIRED(30)").
 TipoCampo TipoDeclarado(const QString& tipo, int* tamanho, bool* obrigatorio);
+// The declared type text of a field: type, REQUIRED, size.
+QString TipoDeclaradoDe(const DefCampo& campo);
+// The name of the CHECK constraint of a field: what the database reports
+// when a value breaks it ("Nome (texto de até 30 caracteres)").
+QString NomeVerificacao(const DefCampo& campo);
+// The SQL of a column, with its type check, for the given backend.
+QString DeclaracaoColuna(const DefCampo& campo, DialetoSql::Alvo alvo);
+// The stored text of a date, time or date-time value.
+QByteArray TextoArmazenado(const QVariant& valor);

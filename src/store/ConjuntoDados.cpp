@@ -11,38 +11,6 @@
 #include <limits>
 
 namespace {
-const QString FormatoHora = "HH:mm:ss.zzz";
-const QString FormatoDataHora = "yyyy-MM-dd HH:mm:ss.zzz";
-
-QDate lerData(const QString& s) {
-    QDate d = QDate::fromString(s.left(10), Qt::ISODate);
-    if (!d.isValid())
-        d = QDate::fromString(s, "dd/MM/yyyy");
-    return d;
-}
-
-QTime lerHora(const QString& s) {
-    QTime t = QTime::fromString(s, FormatoHora);
-    if (!t.isValid())
-        t = QTime::fromString(s, "HH:mm:ss");
-    if (!t.isValid())
-        t = QTime::fromString(s, "HH:mm");
-    return t;
-}
-
-QDateTime lerDataHora(const QString& s) {
-    QDateTime dt = QDateTime::fromString(s, FormatoDataHora);
-    if (!dt.isValid())
-        dt = QDateTime::fromString(s, "yyyy-MM-dd HH:mm:ss");
-    if (!dt.isValid())
-        dt = QDateTime::fromString(s, "dd/MM/yyyy HH:mm:ss");
-    if (!dt.isValid()) {
-        const QDate d = lerData(s);
-        if (d.isValid())
-            dt = QDateTime(d, QTime(0, 0));
-    }
-    return dt;
-}
 
 [[noreturn]] void valorInvalido(const DefCampo& c, const QVariant& v) {
     throw ErroBanco("Valor inválido para o campo '" + c.nome + "' (" + DescricaoTipo(c) + "): '" +
@@ -187,8 +155,8 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     case TipoCampo::Hora: {
         const QTime t = v.typeId() == QMetaType::QTime       ? v.toTime()
                         : v.typeId() == QMetaType::QDateTime ? v.toDateTime().time()
-                        : ehTexto(v)                         ? lerHora(v.toString().trimmed())
-                                                             : QTime();
+                        : ehTexto(v) ? LerHoraArmazenada(v.toString().trimmed())
+                                     : QTime();
         if (!t.isValid())
             valorInvalido(c, v);
         return t;
@@ -196,7 +164,7 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     case TipoCampo::DataHora: {
         const QDateTime dt = v.typeId() == QMetaType::QDateTime ? v.toDateTime()
                              : v.typeId() == QMetaType::QDate   ? QDateTime(v.toDate(), QTime(0, 0))
-                             : ehTexto(v) ? lerDataHora(v.toString().trimmed())
+                             : ehTexto(v) ? LerDataHoraArmazenada(v.toString().trimmed())
                                           : QDateTime();
         if (!dt.isValid() || !dataNoLimite(dt.date()))
             valorInvalido(c, v);
@@ -204,102 +172,6 @@ QVariant NormalizarValor(const DefCampo& c, const QVariant& v) {
     }
     }
     return v;
-}
-
-// ---- LoteLinhas ----
-
-void LoteLinhas::limpar() {
-    celulas_.clear();
-    rowids_.clear();
-    arena_.clear();
-    colunas_ = 0;
-}
-
-void LoteLinhas::adicionar(sqlite3_stmt* st, int primeira, int colunas) {
-    colunas_ = colunas;
-    rowids_.push_back(primeira > 0 ? sqlite3_column_int64(st, 0) : qint64(rowids_.size()));
-    for (int c = 0; c < colunas; ++c) {
-        Celula cel;
-        cel.tipo = sqlite3_column_type(st, primeira + c);
-        switch (cel.tipo) {
-        case SQLITE_INTEGER:
-            cel.i = sqlite3_column_int64(st, primeira + c);
-            break;
-        case SQLITE_FLOAT:
-            cel.d = sqlite3_column_double(st, primeira + c);
-            break;
-        case SQLITE_NULL:
-            cel.i = 0;
-            break;
-        default: {
-            const char* txt = reinterpret_cast<const char*>(sqlite3_column_text(st, primeira + c));
-            const int n = sqlite3_column_bytes(st, primeira + c);
-            cel.tipo = SQLITE_TEXT;
-            cel.s.inicio = quint32(arena_.size());
-            cel.s.tamanho = quint32(n);
-            arena_.append(txt, size_t(n));
-        }
-        }
-        celulas_.push_back(cel);
-    }
-}
-
-bool LoteLinhas::nulo(int linha, int coluna) const {
-    return celulas_[size_t(linha * colunas_ + coluna)].tipo == SQLITE_NULL;
-}
-
-void LoteLinhas::vincular(sqlite3_stmt* st, int p, int linha, int coluna) const {
-    const Celula& c = celulas_[size_t(linha * colunas_ + coluna)];
-    switch (c.tipo) {
-    case SQLITE_INTEGER:
-        sqlite3_bind_int64(st, p, c.i);
-        break;
-    case SQLITE_FLOAT:
-        sqlite3_bind_double(st, p, c.d);
-        break;
-    case SQLITE_TEXT:
-        sqlite3_bind_text(st, p, arena_.data() + c.s.inicio, int(c.s.tamanho), SQLITE_TRANSIENT);
-        break;
-    default:
-        sqlite3_bind_null(st, p);
-    }
-}
-
-QVariant LoteLinhas::valor(int linha, int coluna, TipoCampo tipo) const {
-    const Celula& c = celulas_[size_t(linha * colunas_ + coluna)];
-    if (c.tipo == SQLITE_NULL)
-        return QVariant();
-    auto texto = [&] {
-        if (c.tipo == SQLITE_TEXT)
-            return QString::fromUtf8(arena_.data() + c.s.inicio, qsizetype(c.s.tamanho));
-        return c.tipo == SQLITE_INTEGER ? QString::number(c.i) : QString::number(c.d, 'g', 17);
-    };
-    auto numero = [&] {
-        return c.tipo == SQLITE_INTEGER ? double(c.i)
-               : c.tipo == SQLITE_FLOAT ? c.d
-                                        : texto().toDouble();
-    };
-    switch (tipo) {
-    case TipoCampo::Short:
-    case TipoCampo::Long:
-    case TipoCampo::AutoInc:
-        return c.tipo == SQLITE_INTEGER ? QVariant(int(c.i)) : QVariant(int(numero()));
-    case TipoCampo::Number:
-    case TipoCampo::Money:
-        return numero();
-    case TipoCampo::Logico:
-        return numero() != 0;
-    case TipoCampo::Data:
-        return lerData(texto());
-    case TipoCampo::Hora:
-        return lerHora(texto());
-    case TipoCampo::DataHora:
-        return lerDataHora(texto());
-    case TipoCampo::Texto:
-    case TipoCampo::Memo:
-        return texto();
-    }
-    return texto();
 }
 
 // ---- Campo ----

@@ -11,6 +11,7 @@
 // to even). Errors are ErroBanco exceptions (ErroBanco.h).
 #pragma once
 
+#include "LoteLinhas.h"
 #include "TipoCampo.h"
 
 #include <QDate>
@@ -24,7 +25,6 @@
 class ConjuntoDados;
 class SessaoBanco;
 class Tabela;
-struct sqlite3_stmt;
 
 enum class EstadoDados { Inativo, Navegando, Editando, Inserindo };
 
@@ -54,39 +54,6 @@ public:
 private:
     ConjuntoDados* ds_;
     int i_;
-};
-
-// Rows read from SQLite kept in one arena, decoded only when a field is read.
-class LoteLinhas {
-public:
-    void limpar();
-    void adicionar(sqlite3_stmt* st, int primeiraColuna, int colunas);
-    int linhas() const { return int(rowids_.size()); }
-    qint64 rowid(int linha) const { return rowids_[size_t(linha)]; }
-    QVariant valor(int linha, int coluna, TipoCampo tipo) const;
-    bool nulo(int linha, int coluna) const;
-    // Binds one stored cell as a statement parameter.
-    void vincular(sqlite3_stmt* st, int parametro, int linha, int coluna) const;
-
-    quint64 escritas = 0;    // process-wide commit count when read
-    qint64 versao = 0;       // data_version when last checked
-    qint64 verificadoEm = 0; // steady clock (ns) of that check
-
-private:
-    struct Celula {
-        int tipo;
-        union {
-            qint64 i;
-            double d;
-            struct {
-                quint32 inicio, tamanho;
-            } s;
-        };
-    };
-    int colunas_ = 0;
-    std::vector<Celula> celulas_;
-    std::vector<qint64> rowids_;
-    std::string arena_;
 };
 
 class ConjuntoDados {

@@ -38,9 +38,9 @@ void Consulta::definirParametro(const QString& nome, const QVariant& valor) {
 namespace {
 DialetoSql::Referencia referencia(const InfoTabela& info) {
     DialetoSql::Referencia r;
-    r.sql = info.sqlNome();
+    r.sql = info.sqlNome;
     for (const InfoColuna& c : info.colunas) {
-        r.colunas << c.nome.toUpper();
+        r.colunas << c.nome;
         if (c.tipo == TipoCampo::Data)
             r.datas.insert(c.nome.toUpper());
     }
@@ -48,12 +48,12 @@ DialetoSql::Referencia referencia(const InfoTabela& info) {
 }
 } // namespace
 
-std::vector<sqlite3_stmt*> Consulta::preparar(Banco*& banco, QStringList& params) {
+std::vector<std::unique_ptr<Instrucao>> Consulta::preparar(Banco*& banco) {
     banco = &sessao_->banco(sessao_->diretorio(nomeBanco_));
     Banco* b = banco;
     SessaoBanco* s = sessao_;
     // Each table named is made to exist (defined tables are created) and
-    // tables of other directories are attached.
+    // tables of other directories are reached under their schema.
     auto tabela = [b, s](const QString& nome) -> DialetoSql::Referencia {
         if (ehCaminho(nome)) {
             const QString dir = Caminhos::diretorioDe(nome.trimmed());
@@ -64,82 +64,33 @@ std::vector<sqlite3_stmt*> Consulta::preparar(Banco*& banco, QStringList& params
         }
         return referencia(*b->tabela(nome));
     };
-    const DialetoSql::Traducao t = DialetoSql::traduzir(sql_.join('\n'), tabela);
-    params = t.parametros;
-    for (const QString& p : params)
+    const DialetoSql::Traducao t = DialetoSql::traduzir(sql_.join('\n'), tabela, b->alvo());
+    for (const QString& p : t.parametros)
         if (!parametros_.contains(p))
             throw ErroBanco("No value for parameter '" + p + "'");
-    std::vector<sqlite3_stmt*> stmts;
-    for (const QString& instr : t.instrucoes) {
-        sqlite3_stmt* st = nullptr;
-        const QByteArray utf = instr.toUtf8();
-        const int rc = sqlite3_prepare_v2(b->db(), utf.constData(), int(utf.size()), &st, nullptr);
-        if (rc != SQLITE_OK) {
-            const QString msg = QString::fromUtf8(sqlite3_errmsg(b->db()));
-            for (sqlite3_stmt* x : stmts)
-                sqlite3_finalize(x);
-            throw ErroBanco(msg);
-        }
-        vincularParametros(st, params);
-        stmts.push_back(st);
+    std::vector<std::unique_ptr<Instrucao>> instrucoes;
+    for (const QString& sql : t.instrucoes) {
+        instrucoes.push_back(b->prepararAvulsa(sql));
+        // The translation names the Nth parameter ?N in every statement.
+        for (int i = 0; i < t.parametros.size(); ++i)
+            instrucoes.back()->vincular(i + 1, parametros_.value(t.parametros[i]));
     }
-    return stmts;
-}
-
-void Consulta::vincularParametros(sqlite3_stmt* st, const QStringList& params) const {
-    // The translation names the Nth parameter ?N in every statement.
-    const int n = sqlite3_bind_parameter_count(st);
-    for (int i = 1; i <= n && i <= params.size(); ++i)
-        if (sqlite3_bind_parameter_name(st, i))
-            VincularValor(st, i, parametros_.value(params[i - 1]));
+    return instrucoes;
 }
 
 void Consulta::abrir() {
     if (estado_ != EstadoDados::Inativo)
         return;
     Banco* b = nullptr;
-    QStringList params;
-    std::vector<sqlite3_stmt*> stmts = preparar(b, params);
-    if (stmts.size() != 1 || !sqlite3_stmt_readonly(stmts[0])) {
-        for (sqlite3_stmt* x : stmts)
-            sqlite3_finalize(x);
+    std::vector<std::unique_ptr<Instrucao>> instrucoes = preparar(b);
+    if (instrucoes.size() != 1 || !instrucoes[0]->somenteLeitura())
         throw ErroBanco("Query does not return a result set; use executar()");
-    }
-    sqlite3_stmt* st = stmts[0];
-    const int n = sqlite3_column_count(st);
-    colunas_.clear();
-    for (int c = 0; c < n; ++c) {
-        DefCampo col;
-        col.nome = QString::fromUtf8(sqlite3_column_name(st, c));
-        const char* decl = sqlite3_column_decltype(st, c);
-        if (decl) {
-            col.tipo = TipoDeclarado(QString::fromUtf8(decl), &col.tamanho, &col.obrigatorio);
-        } else {
-            col.tipo = TipoCampo::Memo; // expressions: typed from their first value below
-        }
-        colunas_.push_back(col);
-    }
     lote_.limpar();
-    int rc;
-    bool primeiraLinha = true;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        if (primeiraLinha) {
-            for (int c = 0; c < n; ++c)
-                if (!sqlite3_column_decltype(st, c)) {
-                    const int tipo = sqlite3_column_type(st, c);
-                    colunas_[size_t(c)].tipo = tipo == SQLITE_INTEGER ? TipoCampo::Long
-                                               : tipo == SQLITE_FLOAT ? TipoCampo::Number
-                                                                      : TipoCampo::Memo;
-                }
-            primeiraLinha = false;
-        }
-        lote_.adicionar(st, 0, n);
-    }
-    const QString erro = QString::fromUtf8(sqlite3_errmsg(b->db()));
-    sqlite3_finalize(st);
-    if (rc != SQLITE_DONE) {
+    try {
+        instrucoes[0]->ler(lote_, false, instrucoes[0]->colunasResultado(), &colunas_);
+    } catch (...) {
         lote_.limpar();
-        throw ErroBanco(erro);
+        throw;
     }
     sessao_->registrar(this);
     estado_ = EstadoDados::Navegando;
@@ -148,38 +99,27 @@ void Consulta::abrir() {
 
 void Consulta::executar() {
     Banco* b = nullptr;
-    QStringList params;
-    std::vector<sqlite3_stmt*> stmts = preparar(b, params);
+    std::vector<std::unique_ptr<Instrucao>> instrucoes = preparar(b);
     afetadas_ = 0;
-    bool transacao = false;
+    bool escrita = false;
     try {
-        for (sqlite3_stmt* st : stmts) {
-            const bool leitura = sqlite3_stmt_readonly(st);
-            if (!leitura && !transacao) {
+        for (auto& i : instrucoes) {
+            if (!i->somenteLeitura() && !escrita) {
                 b->iniciarEscrita();
-                transacao = true;
+                escrita = true;
             }
-            int rc;
-            while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            }
-            if (rc != SQLITE_DONE)
-                b->falhar(rc);
-            afetadas_ += sqlite3_changes(b->db());
+            afetadas_ += int(i->executar());
         }
-        if (transacao)
+        if (escrita)
             b->confirmar();
     } catch (...) {
-        if (transacao)
+        if (escrita)
             b->desfazer();
-        for (sqlite3_stmt* st : stmts)
-            sqlite3_finalize(st);
+        instrucoes.clear();
         b->esquecerEsquema();
         throw;
     }
-    for (sqlite3_stmt* st : stmts)
-        sqlite3_finalize(st);
-    if (transacao)
-        b->marcarEscrita();
+    instrucoes.clear();
     // Schema statements change what cursors know of a table.
     for (const QString& linha : sql_)
         if (linha.contains("ALTER", Qt::CaseInsensitive) ||

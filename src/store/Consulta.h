@@ -8,6 +8,8 @@
 
 #include <QHash>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 class Consulta : public ConjuntoDados {
 public:
@@ -36,8 +38,7 @@ public:
     int contarRegistros() override;
 
 private:
-    std::vector<struct sqlite3_stmt*> preparar(class Banco*& banco, QStringList& params);
-    void vincularParametros(struct sqlite3_stmt* st, const QStringList& params) const;
+    std::vector<std::unique_ptr<class Instrucao>> preparar(class Banco*& banco);
 
     QStringList sql_;
     QHash<QString, QVariant> parametros_;

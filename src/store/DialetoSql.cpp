@@ -1,6 +1,7 @@
 #include "DialetoSql.h"
 
 #include "Banco_interno.h"
+#include "DefTabela.h"
 #include "ErroBanco.h"
 
 #include <QDate>
@@ -150,6 +151,7 @@ enum class Fecho { Normal, Extract, Substring };
 
 struct Tradutor {
     const std::vector<Token>& t;
+    DialetoSql::Alvo alvo = DialetoSql::Alvo::Sqlite;
     const std::function<DialetoSql::Referencia(const QString&)>* resolver = nullptr;
     QSet<QString> datasLivres; // date fields of a cursor's filter
     QStringList parametros;
@@ -159,6 +161,7 @@ struct Tradutor {
     };
     std::map<size_t, Escrito> nomeTabela; // token of a table reference -> as written
     std::map<size_t, size_t> fimTabela;   // ... -> last token of the reference
+    std::map<size_t, size_t> nivelTabela; // ... -> parenthesis depth it stands at
     std::map<size_t, QString> sqlTabela;  // ... -> the SQL that names it
     std::vector<DialetoSql::Referencia> referencias;
     std::map<size_t, size_t> referenciaDe; // token of a table reference -> index in referencias
@@ -218,6 +221,7 @@ struct Tradutor {
                     }
                 }
                 fimTabela[i] = fim;
+                nivelTabela[i] = pilha.size();
                 size_t a = proximo(fim + 1);
                 if (a < ate && t[a].eh("AS"))
                     a = proximo(a + 1);
@@ -369,7 +373,7 @@ struct Tradutor {
                 const auto& ref = referencias[referenciaDe.at(inicio)];
                 if (colunas.isEmpty())
                     colunas = ref.colunas;
-                return posicao < colunas.size() && ref.datas.contains(colunas[posicao]);
+                return posicao < colunas.size() && ref.datas.contains(colunas[posicao].toUpper());
             }
         return false;
     }
@@ -408,6 +412,76 @@ struct Tradutor {
         return false;
     }
 
+    // On the server every table has a hidden row id column, so "all
+    // columns" must name the table's fields. The fields of a reference,
+    // qualified by its correlation name or its SQL name.
+    QStringList camposDe(size_t inicio, bool qualificar) const {
+        const auto& ref = referencias[referenciaDe.at(inicio)];
+        const QString& correlacao = nomeTabela.at(inicio).correlacao;
+        const QString prefixo = (correlacao.isEmpty() ? ref.sql : correlacao) + '.';
+        QStringList r;
+        for (const QString& c : ref.colunas)
+            r << (qualificar ? prefixo : QString()) + '"' + QString(c).replace('"', "\"\"") + '"';
+        return r;
+    }
+
+    // "SELECT *" and "x.*" written as the fields of the tables they stand
+    // for; false to leave the "*" as it is.
+    bool expandirAsterisco(size_t i, size_t nivel, QString& out) const {
+        const size_t p = anterior(i);
+        if (p == std::string::npos)
+            return false;
+        if (t[p].simbolo('.')) {
+            // "x." is already written: the fields after the first repeat it.
+            const size_t q = anterior(p);
+            if (q == std::string::npos || t[q].tipo != Tipo::Ident)
+                return false;
+            for (const auto& [inicio, escrito] : nomeTabela) {
+                const QString nome = escrito.correlacao.isEmpty()
+                                         ? NomeTabelaNormalizado(escrito.nome)
+                                         : escrito.correlacao;
+                if (nome.compare(t[q].texto, Qt::CaseInsensitive) == 0) {
+                    out += camposDe(inicio, false).join(", " + t[q].texto + '.');
+                    return true;
+                }
+            }
+            return false;
+        }
+        if (!t[p].eh("SELECT") && !t[p].eh("DISTINCT") && !t[p].eh("ALL") && !t[p].simbolo(','))
+            return false;
+        // The tables of this SELECT: after the "*", at its depth, before it ends.
+        QStringList campos;
+        int profundidade = 0;
+        for (size_t j = i + 1; j < t.size(); ++j) {
+            if (t[j].simbolo('('))
+                ++profundidade;
+            else if (t[j].simbolo(')') && --profundidade < 0)
+                break;
+            else if (t[j].simbolo(';') || (profundidade == 0 && t[j].eh("UNION")))
+                break;
+            auto ref = nivelTabela.find(j);
+            if (ref != nivelTabela.end() && ref->second == nivel)
+                campos << camposDe(j, true);
+        }
+        if (campos.isEmpty())
+            return false;
+        out += campos.join(", ");
+        return true;
+    }
+
+    // After the target of an INSERT without its own column list, the
+    // list of the table's fields (the server's row id is not one).
+    QString listaInsert(size_t inicio, size_t fim) const {
+        if (alvo != DialetoSql::Alvo::Postgres)
+            return QString();
+        const size_t a = anterior(inicio);
+        const size_t d = proximo(fim + 1);
+        if (a == std::string::npos || !t[a].eh("INTO") || d >= t.size() ||
+            (!t[d].eh("VALUES") && !t[d].eh("SELECT")))
+            return QString();
+        return " (" + camposDe(inicio, false).join(", ") + ')';
+    }
+
     QString traduzir(size_t de, size_t ate) {
         QString out;
         struct Nivel {
@@ -429,7 +503,9 @@ struct Tradutor {
             if (tabela != sqlTabela.end()) {
                 out += tabela->second;
                 anteriorTk = k;
+                const size_t inicio = i;
                 i = fimTabela.at(i);
+                out += listaInsert(inicio, i);
                 continue;
             }
             const Fecho topo = pilha.empty() ? Fecho::Normal : pilha.back().fecho;
@@ -452,7 +528,7 @@ struct Tradutor {
                     parametros << nome;
                     n = parametros.size() - 1;
                 }
-                out += '?' + QString::number(n + 1);
+                out += (alvo == DialetoSql::Alvo::Postgres ? '$' : '?') + QString::number(n + 1);
                 break;
             }
             case Tipo::Numero:
@@ -475,7 +551,10 @@ struct Tradutor {
                                                     : nullptr;
                     if (!fmt)
                         throw ErroBanco("Invalid EXTRACT part: " + t[parte].texto);
-                    out += QString("CAST(strftime('%1',").arg(fmt);
+                    if (alvo == DialetoSql::Alvo::Postgres)
+                        out += "CAST(EXTRACT(" + u + " FROM CAST(";
+                    else
+                        out += QString("CAST(strftime('%1',").arg(fmt);
                     pilha.push_back({Fecho::Extract});
                     i = from;
                 } else if (k.eh("SUBSTRING") && abre) {
@@ -498,7 +577,12 @@ struct Tradutor {
                         throw ErroBanco("Unbalanced parentheses in SQL");
                     const Nivel n = pilha.back();
                     pilha.pop_back();
-                    out += n.fecho == Fecho::Extract ? ") AS INTEGER)" : ")";
+                    out += n.fecho != Fecho::Extract            ? ")"
+                           : alvo == DialetoSql::Alvo::Postgres ? " AS date)) AS integer)"
+                                                                : ") AS INTEGER)";
+                } else if (k.simbolo('*') && alvo == DialetoSql::Alvo::Postgres &&
+                           expandirAsterisco(i, pilha.size(), out)) {
+                    // the fields were written
                 } else {
                     out += k.texto;
                 }
@@ -516,7 +600,7 @@ struct Tradutor {
 };
 
 // "Y BOOLEAN" of an ALTER TABLE ... ADD: the field and the check of its type.
-QString colunaComVerificacao(const QString& declaracao) {
+QString colunaComVerificacao(const QString& declaracao, DialetoSql::Alvo alvo) {
     static const QRegularExpression re("^\\s*(\"(?:[^\"]|\"\")+\"|\\w+)\\s+(.+?)\\s*$",
                                        QRegularExpression::DotMatchesEverythingOption);
     const auto m = re.match(declaracao);
@@ -527,15 +611,17 @@ QString colunaComVerificacao(const QString& declaracao) {
     if (c.nome.startsWith('"'))
         c.nome = c.nome.mid(1, c.nome.size() - 2).replace("\"\"", "\"");
     c.tipo = TipoDeclarado(m.captured(2), &c.tamanho, &c.obrigatorio);
-    return declaracao.trimmed() + ' ' + VerificacaoCampo(c);
+    return DeclaracaoColuna(c, alvo);
 }
 
 } // namespace
 
 DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
-                                          const std::function<Referencia(const QString&)>& tabela) {
+                                          const std::function<Referencia(const QString&)>& tabela,
+                                          Alvo alvo) {
     const std::vector<Token> t = tokenizar(sql);
     Tradutor tr(t);
+    tr.alvo = alvo;
     tr.resolver = &tabela;
     Traducao r;
 
@@ -556,7 +642,7 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
         }
         if (!tabela)
             throw ErroBanco("Table references are not allowed here: " + ref);
-        const QString alvo = tabela(ref).sql;
+        const QString destino = tabela(ref).sql;
         // Split the rest at top-level commas.
         std::vector<std::pair<size_t, size_t>> partes;
         size_t ini = fimNome;
@@ -579,8 +665,8 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
             size_t col = tr.proximo(acao + 1);
             if (col < ate && t[col].eh("COLUMN"))
                 col = tr.proximo(col + 1);
-            r.instrucoes << "ALTER TABLE " + alvo + " ADD COLUMN " +
-                                colunaComVerificacao(tr.traduzir(col, ate));
+            r.instrucoes << "ALTER TABLE " + destino + " ADD COLUMN " +
+                                colunaComVerificacao(tr.traduzir(col, ate), alvo);
         }
         r.parametros = tr.parametros;
         return r;
@@ -602,13 +688,15 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
     return r;
 }
 
-QString DialetoSql::traduzirExpressao(const QString& expressao, const QSet<QString>& datas) {
+QString DialetoSql::traduzirExpressao(const QString& expressao, const QSet<QString>& datas,
+                                      Alvo alvo) {
     const std::vector<Token> t = tokenizar(expressao);
     for (const Token& k : t)
         if (k.tipo == Tipo::Comentario || k.simbolo(';') || k.tipo == Tipo::Parametro)
             throw ErroBanco("Filtro inválido (comentários, ';' e parâmetros não são aceitos): " +
                             expressao);
     Tradutor tr(t);
+    tr.alvo = alvo;
     for (const QString& d : datas)
         tr.datasLivres.insert(d.toUpper());
     try {

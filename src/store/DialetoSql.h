@@ -22,6 +22,9 @@
 
 namespace DialetoSql {
 
+// The SQL the translation is for.
+enum class Alvo { Sqlite, Postgres };
+
 // What a table reference resolves to.
 struct Referencia {
     QString sql;         // the name SQLite sees
@@ -40,11 +43,13 @@ struct Traducao {
 // or full path) and resolves it (it may attach a database or create a
 // defined table). Throws ErroBanco for SQL it cannot read (an unterminated
 // string or comment, unbalanced parentheses, a NUL character).
-Traducao traduzir(const QString& sql, const std::function<Referencia(const QString&)>& tabela);
+Traducao traduzir(const QString& sql, const std::function<Referencia(const QString&)>& tabela,
+                  Alvo alvo = Alvo::Sqlite);
 
 // A cursor's filter over one table's fields: no table references, and no
 // comment, ";" or unbalanced parenthesis, so it cannot reach beyond the
 // parentheses the cursor puts around it. `datas` are the date fields.
-QString traduzirExpressao(const QString& expressao, const QSet<QString>& datas = {});
+QString traduzirExpressao(const QString& expressao, const QSet<QString>& datas = {},
+                          Alvo alvo = Alvo::Sqlite);
 
 } // namespace DialetoSql

@@ -1,6 +1,6 @@
 #include "SessaoBanco.h"
 
-#include "Banco_interno.h"
+#include "BancoSqlite.h"
 #include "Caminhos.h"
 #include "ConjuntoDados.h"
 #include "DefTabela.h"
@@ -84,7 +84,7 @@ Banco& SessaoBanco::banco(const QString& diretorioArmazenado) {
     auto it = d->bancos.find(host);
     if (it != d->bancos.end())
         return *it->second;
-    auto banco = std::make_unique<Banco>(diretorioArmazenado, host);
+    std::unique_ptr<Banco> banco = std::make_unique<BancoSqlite>(diretorioArmazenado, host);
     Banco& ref = *banco;
     d->bancos.emplace(host, std::move(banco));
     return ref;
@@ -108,7 +108,7 @@ bool SessaoBanco::existeTabela(const QString& nomeBanco, const QString& tabela) 
     const QString dir =
         ehCaminho(tabela) ? Caminhos::diretorioDe(tabela.trimmed()) : diretorio(nomeBanco);
     const QString host = Caminhos::atual().resolver(dir);
-    if (!QFileInfo::exists(QDir(host).filePath(Banco::ArquivoBanco)))
+    if (!QFileInfo::exists(QDir(host).filePath(BancoSqlite::ArquivoBanco)))
         return false;
     return banco(dir).existe(NomeTabelaNormalizado(tabela));
 }
@@ -119,7 +119,7 @@ void SessaoBanco::esvaziarTabela(const QString& nomeBanco, const QString& tabela
     const auto info = b.tabela(nome);
     b.iniciarEscrita();
     try {
-        b.executar("DELETE FROM " + info->sqlNome());
+        b.executar("DELETE FROM " + info->sqlNome);
         b.confirmar();
     } catch (...) {
         b.desfazer();

@@ -52,11 +52,12 @@ void Tabela::abrir() {
     banco_ = &sessao_->bancoDaTabela(nomeBanco_, nomeTabela_, nome);
     info_ = banco_->tabela(nome);
     colunas_ = info_->colunas;
-    sqlTabela_ = info_->sqlNome();
+    sqlTabela_ = info_->sqlNome;
+    rowid_ = banco_->rowid();
     QStringList cols;
     for (const auto& c : colunas_)
         cols << CitarNome(c.nome);
-    colunasSelect_ = "rowid, " + cols.join(", ");
+    colunasSelect_ = rowid_ + ", " + cols.join(", ");
     prepararIndice();
     if (!filtro_.isEmpty())
         filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposData());
@@ -180,19 +181,16 @@ void Tabela::esvaziar() {
 QString Tabela::ordem(bool inversa) const {
     QStringList partes;
     const char* dir = inversa ? " DESC" : "";
+    const QString nulos = banco_->nulosPrimeiro(inversa);
     for (size_t i = 0; i < chave_.size(); ++i)
-        partes << CitarNome(colunas_[size_t(chave_[i])].nome) +
-                      (semCaixa_[i] ? " COLLATE NOCASE" : "") + dir;
-    partes << QString("rowid") + dir;
+        partes << expr(CitarNome(colunas_[size_t(chave_[i])].nome), semCaixa_[i]) + dir + nulos;
+    partes << rowid_ + dir;
     return partes.join(", ");
 }
 
-namespace {
-// NULL-aware comparisons of one index column with a value.
-QString expr(const QString& col, bool nocase) {
-    return col + (nocase ? " COLLATE NOCASE" : "");
+QString Tabela::expr(const QString& col, bool semCaixa) const {
+    return semCaixa ? banco_->semCaixa(col) : col;
 }
-} // namespace
 
 QString Tabela::filtroBase(std::vector<QVariant>& args) const {
     Condicao c;
@@ -272,23 +270,25 @@ bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCo
     const QString sql = "SELECT " + colunasSelect_ + " FROM " + sqlTabela_ +
                         (where.isEmpty() ? QString() : " WHERE " + where) + " ORDER BY " +
                         ordem(inversa) + " LIMIT " + QString::number(limite);
-    sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+    Instrucao& st = banco_->preparar(sql);
     int p = 1;
     for (const QVariant& v : args)
-        VincularValor(st, p++, v);
+        st.vincular(p++, v);
     for (const QVariant& v : argsCond)
-        VincularValor(st, p++, v);
+        st.vincular(p++, v);
     if (!acrescentar) {
         lote_.limpar();
         lote_.versao = banco_->versaoDados();
         lote_.escritas = Banco::escritas();
     }
     const int antes = lote_.linhas();
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        lote_.adicionar(st, 1, int(colunas_.size()));
-    sqlite3_reset(st);
-    banco_->verificar(rc);
+    try {
+        st.ler(lote_, true, int(colunas_.size()));
+    } catch (...) {
+        lote_.limpar();
+        pos_ = -1;
+        throw;
+    }
     return lote_.linhas() > antes;
 }
 
@@ -326,7 +326,7 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
                 partes << expr(nome, semCaixa_[size_t(k)]) + " = ?";
         }
         if (i == n) {
-            partes << QString("rowid ") + (inversa ? "<" : ">") + " ?";
+            partes << rowid_ + (inversa ? " < ?" : " > ?");
         } else {
             const QString nome = CitarNome(colunas_[size_t(chave_[size_t(i)])].nome);
             const bool nulo = antigo.nulo(linha, chave_[size_t(i)]);
@@ -345,24 +345,22 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
         const QString sql = "SELECT " + colunasSelect_ + " FROM " + sqlTabela_ + " WHERE " + where +
                             " ORDER BY " + ordem(inversa) + " LIMIT " +
                             QString::number(limite - lote_.linhas());
-        sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+        Instrucao& st = banco_->preparar(sql);
         int p = 1;
         for (const QVariant& v : base)
-            VincularValor(st, p++, v);
+            st.vincular(p++, v);
         for (int k = 0; k < i; ++k)
             if (!antigo.nulo(linha, chave_[size_t(k)]))
-                antigo.vincular(st, p++, linha, chave_[size_t(k)]);
+                st.vincularCelula(p++, antigo, linha, chave_[size_t(k)]);
         if (i == n)
-            sqlite3_bind_int64(st, p++, antigo.rowid(linha));
+            st.vincular(p++, antigo.rowid(linha));
         else if (!antigo.nulo(linha, chave_[size_t(i)]))
-            antigo.vincular(st, p++, linha, chave_[size_t(i)]);
-        int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-            lote_.adicionar(st, 1, int(colunas_.size()));
-        sqlite3_reset(st);
-        if (rc != SQLITE_DONE) {
+            st.vincularCelula(p++, antigo, linha, chave_[size_t(i)]);
+        try {
+            st.ler(lote_, true, int(colunas_.size()));
+        } catch (...) {
             lote_ = std::move(antigo);
-            banco_->falhar(rc);
+            throw;
         }
     }
     if (lote_.linhas() == 0) {
@@ -460,19 +458,15 @@ int Tabela::contarRegistros() {
     const QString where = filtroBase(args);
     const QString sql =
         "SELECT count(*) FROM " + sqlTabela_ + (where.isEmpty() ? QString() : " WHERE " + where);
-    sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+    Instrucao& st = banco_->preparar(sql);
     int p = 1;
     for (const QVariant& v : args)
-        VincularValor(st, p++, v);
-    const int rc = sqlite3_step(st);
-    const int n = rc == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
-    sqlite3_reset(st);
-    banco_->verificar(rc);
-    return n;
+        st.vincular(p++, v);
+    return int(st.escalar(0));
 }
 
 void Tabela::carregarPorRowid(qint64 rowid) {
-    if (!buscar("rowid = ?", {QVariant(rowid)}, false, 1, false)) {
+    if (!buscar(rowid_ + " = ?", {QVariant(rowid)}, false, 1, false)) {
         // The row is gone: the next one in order, else the first.
         primeiro();
         return;
@@ -489,7 +483,7 @@ void Tabela::atualizar() {
         return;
     }
     const qint64 atual = lote_.rowid(pos_);
-    if (buscar("rowid = ?", {QVariant(atual)}, false, 1, false)) {
+    if (buscar(rowid_ + " = ?", {QVariant(atual)}, false, 1, false)) {
         pos_ = 0;
         posicionou();
         return;
@@ -621,7 +615,7 @@ void Tabela::irPara(const Marcador& m) {
     if (!m.valido)
         throw ErroBanco("Invalid bookmark");
     LoteLinhas guardado = lote_;
-    if (!buscar("rowid = ?", {QVariant(m.rowid)}, false, 1, false)) {
+    if (!buscar(rowid_ + " = ?", {QVariant(m.rowid)}, false, 1, false)) {
         lote_ = std::move(guardado);
         throw ErroBanco("Record not found");
     }
@@ -718,7 +712,7 @@ void Tabela::editar() {
         throw ErroRegistroBloqueado(nomeTabela_);
     const qint64 rowid = lote_.rowid(pos_);
     try {
-        if (!buscar("rowid = ?", {QVariant(rowid)}, false, 1, false))
+        if (!buscar(rowid_ + " = ?", {QVariant(rowid)}, false, 1, false))
             throw ErroBanco("Record/Key deleted.");
     } catch (...) {
         banco_->destravar(pos);
@@ -770,10 +764,7 @@ void Tabela::gravar() {
                 if (colunas_[i].tipo == TipoCampo::AutoInc && !valores[i].isValid()) {
                     const QString sql = "SELECT coalesce(max(" + CitarNome(colunas_[i].nome) +
                                         "), 0) + 1 FROM " + sqlTabela_;
-                    sqlite3_stmt* st = banco_->preparar(sql.toStdString());
-                    banco_->verificar(sqlite3_step(st));
-                    valores[i] = int(sqlite3_column_int64(st, 0));
-                    sqlite3_reset(st);
+                    valores[i] = int(banco_->preparar(sql).escalar(1));
                 }
         // SQLite lets NULLs repeat in a unique index; the key does not.
         if (info_->temPrimario) {
@@ -784,19 +775,17 @@ void Tabela::gravar() {
             if (temNulo) {
                 QStringList partes;
                 for (int c : prim)
-                    partes << CitarNome(colunas_[size_t(c)].nome) + " IS ?";
+                    partes << CitarNome(colunas_[size_t(c)].nome) + ' ' + banco_->igualOuNulo() +
+                                  " ?";
                 const QString sql = "SELECT 1 FROM " + sqlTabela_ + " WHERE " +
-                                    partes.join(" AND ") + " AND rowid <> ? LIMIT 1";
-                sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+                                    partes.join(" AND ") + " AND " + rowid_ + " <> ? LIMIT 1";
+                Instrucao& st = banco_->preparar(sql);
                 int p = 1;
                 for (int c : prim)
-                    VincularValor(st, p++, valores[size_t(c)]);
-                sqlite3_bind_int64(st, p, rowidAtual);
-                const int rc = sqlite3_step(st);
-                sqlite3_reset(st);
-                if (rc == SQLITE_ROW)
+                    st.vincular(p++, valores[size_t(c)]);
+                st.vincular(p, rowidAtual);
+                if (st.escalar(0) == 1)
                     throw ErroBanco(TextoViolacaoChave);
-                banco_->verificar(rc);
             }
         }
         // An update writes only the fields written since the edit began,
@@ -811,23 +800,22 @@ void Tabela::gravar() {
                 cols << CitarNome(colunas_[i].nome);
             const QString sql =
                 inserindo ? "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
-                                QString("?, ").repeated(int(cols.size())).chopped(2) + ")"
-                          : "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") +
-                                " = ? WHERE rowid = ?";
-            sqlite3_stmt* st = banco_->preparar(sql.toStdString());
+                                QString("?, ").repeated(int(cols.size())).chopped(2) +
+                                ") RETURNING " + rowid_
+                          : "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") + " = ? WHERE " +
+                                rowid_ + " = ?";
+            Instrucao& st = banco_->preparar(sql);
             int p = 1;
             for (size_t i : escrever)
-                VincularValor(st, p++, valores[i]);
-            if (!inserindo)
-                sqlite3_bind_int64(st, p, rowidAtual);
-            const int rc = sqlite3_step(st);
-            sqlite3_reset(st);
-            banco_->verificar(rc);
+                st.vincular(p++, valores[i]);
+            if (inserindo) {
+                rowid = st.escalar(0);
+            } else {
+                st.vincular(p, rowidAtual);
+                if (st.executar() == 0)
+                    throw ErroBanco("Record/Key deleted.");
+            }
         }
-        if (inserindo)
-            rowid = sqlite3_last_insert_rowid(banco_->db());
-        else if (!escrever.empty() && sqlite3_changes(banco_->db()) == 0)
-            throw ErroBanco("Record/Key deleted.");
         banco_->confirmar();
     } catch (...) {
         banco_->desfazer();
@@ -870,12 +858,9 @@ void Tabela::excluir() {
     const qint64 rowid = lote_.rowid(pos_);
     banco_->iniciarEscrita();
     try {
-        sqlite3_stmt* st =
-            banco_->preparar("DELETE FROM " + sqlTabela_.toStdString() + " WHERE rowid = ?");
-        sqlite3_bind_int64(st, 1, rowid);
-        const int rc = sqlite3_step(st);
-        sqlite3_reset(st);
-        banco_->verificar(rc);
+        Instrucao& st = banco_->preparar("DELETE FROM " + sqlTabela_ + " WHERE " + rowid_ + " = ?");
+        st.vincular(1, rowid);
+        st.executar();
         banco_->confirmar();
     } catch (...) {
         banco_->desfazer();

@@ -114,6 +114,7 @@ private:
     quint64 posicaoTrava() const;
     QVariantList valoresMestre() const;
     QSet<QString> camposData() const;
+    QString expr(const QString& coluna, bool semCaixa) const;
 
     QString nomeTabela_;
     QString nomeIndice_;
@@ -123,6 +124,7 @@ private:
     std::vector<int> chave_;     // index columns of the current order
     std::vector<bool> semCaixa_; // per index column
     QString sqlTabela_;
+    QString rowid_; // how the backend names a row's hidden id
     QString colunasSelect_;
     QVariantList faixaInicio_, faixaFim_;
     bool temFaixa_ = false;

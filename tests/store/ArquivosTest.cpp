@@ -5,7 +5,7 @@
 #include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 
-#include "store/Banco_interno.h"
+#include "store/BancoSqlite.h"
 #include "store/DefTabela.h"
 #include "store/ErroBanco.h"
 
@@ -32,7 +32,7 @@ protected:
         incluir(a, 1, "um");
     }
     void TearDown() override {
-        Banco::simularTipoSistemaArquivos(nullptr);
+        BancoSqlite::simularTipoSistemaArquivos(nullptr);
         InstalacaoTeste::TearDown();
     }
     static void incluir(Tabela& t, int codigo, const QString& nome) {
@@ -154,13 +154,13 @@ TEST_F(Arquivos, ADirectoryThatCannotBeWrittenIsReadAndRefusesPosts) {
 
 TEST_F(Arquivos, ANetworkFileSystemIsRefusedWithTheReason) {
     criarDiretorio("C:\\REDE");
-    Banco::simularTipoSistemaArquivos([](const QString&) { return 0x6969L; }); // NFS
+    BancoSqlite::simularTipoSistemaArquivos([](const QString&) { return 0x6969L; }); // NFS
     Tabela t("C:\\REDE\\TesteArq.DB");
     EXPECT_EQ(falha([&] { t.abrir(); }),
               "O diretório C:\\REDE está numa pasta de rede. O banco de dados local só pode ser "
               "compartilhado por estações do mesmo computador (servidor de terminais); estações "
               "em computadores diferentes usam o banco em servidor.");
-    Banco::simularTipoSistemaArquivos([](const QString&) { return 0xEF53L; }); // ext4
+    BancoSqlite::simularTipoSistemaArquivos([](const QString&) { return 0xEF53L; }); // ext4
     t.abrir();
     EXPECT_TRUE(t.vazio());
 }

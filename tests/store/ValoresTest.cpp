@@ -5,7 +5,7 @@
 #include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 
-#include "store/Banco_interno.h"
+#include "store/BancoSqlite.h"
 #include "store/DefTabela.h"
 #include "store/ErroBanco.h"
 

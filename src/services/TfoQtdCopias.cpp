@@ -2,6 +2,7 @@
 
 #include "Botao.h"
 #include "ConfigImpressao.h"
+#include "LembrancaJanela.h"
 
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,6 +20,7 @@ TfoQtdCopias::TfoQtdCopias(QWidget* pai) : QDialog(pai), copias_(new QSpinBox(th
     layout->addWidget(copias_);
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &TfoQtdCopias::confirmar);
+    LembrarJanela(this);
 }
 
 void TfoQtdCopias::confirmar() {

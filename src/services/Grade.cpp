@@ -3,12 +3,14 @@
 #include "LayoutGrade.h"
 
 #include <QAbstractItemModel>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
+#include <vector>
 
 namespace {
 // Follows a grid made by NovaGrade: fits its columns until the operator
@@ -24,29 +26,17 @@ public:
         QHeaderView* cab = grade->horizontalHeader();
         connect(cab, &QHeaderView::sectionResized, this, &AjusteColunas::mudou);
         connect(cab, &QHeaderView::sectionMoved, this, &AjusteColunas::mudou);
+        grade->viewport()->installEventFilter(this);
         ajustar();
     }
 
-    // Each column as wide as its title and its widest text, up to
-    // `caracteres` average characters. Measured on the model, not on the rows the viewport
-    // shows: a grid on a page not yet laid out shows none.
+    // Each column as wide as its title and its widest text (measured on
+    // the model: a grid on a page not laid out yet shows no rows), up to
+    // `caracteres_` average characters; room the grid has to spare goes
+    // to the columns that were cut, up to their text.
     void ajustar() {
-        ajustando_ = true;
-        const QAbstractItemModel* m = grade_->model();
-        const QFontMetrics fm = grade_->fontMetrics();
-        const int maxima = fm.averageCharWidth() * caracteres_;
-        const int margem =
-            2 * (grade_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grade_) + 1) +
-            2;
-        const int linhas = std::min(m->rowCount(), 1000);
-        for (int c = 0; c < m->columnCount(); ++c) {
-            int largura = grade_->horizontalHeader()->sectionSizeHint(c);
-            for (int r = 0; r < linhas && largura < maxima; ++r)
-                largura = std::max(
-                    largura, fm.horizontalAdvance(m->data(m->index(r, c)).toString()) + margem);
-            grade_->setColumnWidth(c, std::min(largura, maxima));
-        }
-        ajustando_ = false;
+        medir();
+        distribuir();
     }
     void ajustarSeLivre() {
         if (!arranjada_)
@@ -64,8 +54,64 @@ public:
     bool modificada_ = false;
     bool ajustando_ = false;
 
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize && !arranjada_)
+            distribuir();
+        return false;
+    }
+
 private:
+    void medir() {
+        const QAbstractItemModel* m = grade_->model();
+        const QFontMetrics fm = grade_->fontMetrics();
+        const int limite = fm.averageCharWidth() * 120;
+        const int margem =
+            2 * (grade_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grade_) + 1) +
+            2;
+        const int linhas = std::min(m->rowCount(), 1000);
+        naturais_.assign(size_t(m->columnCount()), 0);
+        for (int c = 0; c < m->columnCount(); ++c) {
+            int largura = grade_->horizontalHeader()->sectionSizeHint(c);
+            for (int r = 0; r < linhas && largura < limite; ++r)
+                largura = std::max(
+                    largura, fm.horizontalAdvance(m->data(m->index(r, c)).toString()) + margem);
+            naturais_[size_t(c)] = std::min(largura, limite);
+        }
+    }
+
+    void distribuir() {
+        const int maxima = grade_->fontMetrics().averageCharWidth() * caracteres_;
+        std::vector<int> larguras;
+        int total = 0;
+        for (int n : naturais_) {
+            larguras.push_back(std::min(n, maxima));
+            total += larguras.back();
+        }
+        int sobra = grade_->viewport()->width() - total;
+        for (bool deu = true; sobra > 0 && deu;) {
+            std::vector<size_t> cortadas;
+            for (size_t c = 0; c < larguras.size(); ++c)
+                if (larguras[c] < naturais_[c])
+                    cortadas.push_back(c);
+            deu = !cortadas.empty() && sobra >= int(cortadas.size());
+            for (size_t c : cortadas) {
+                if (!deu)
+                    break;
+                const int parte =
+                    std::min(naturais_[c] - larguras[c], sobra / int(cortadas.size()));
+                larguras[c] += parte;
+                sobra -= parte;
+            }
+        }
+        ajustando_ = true;
+        for (size_t c = 0; c < larguras.size(); ++c)
+            grade_->setColumnWidth(int(c), larguras[c]);
+        ajustando_ = false;
+    }
+
     QTableView* grade_;
+    std::vector<int> naturais_;
 };
 
 AjusteColunas* ajuste(const QTableView& grade) {

@@ -4,6 +4,7 @@
 #include "Botao.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "Legenda.h"
 #include "LembrancaJanela.h"
 #include "Sessao.h"
 #include "TeclaEnter.h"
@@ -40,6 +41,7 @@ TfoParametrizacao::TfoParametrizacao(SessaoBanco* sessao, QWidget* parent)
     layout->addLayout(campos);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LarguraDaLegenda(this);
     LembrarJanela(this);
 }
 

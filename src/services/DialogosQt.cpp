@@ -1,7 +1,8 @@
 #include "DialogosQt.h"
 
+#include "Legenda.h"
+
 #include <QApplication>
-#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,19 +38,6 @@ QWidget* pai() {
     return tela && tela->availableGeometry().contains(ativa->frameGeometry()) ? ativa : nullptr;
 }
 
-// The window manager cuts a caption wider than its box: the box is made
-// wide enough for its caption and the title bar's buttons.
-void larguraDaLegenda(QDialog& caixa, const QString& legenda) {
-    QFont negrito = caixa.font();
-    negrito.setBold(true);
-    const int largura = QFontMetrics(negrito).horizontalAdvance(legenda) + 120;
-    if (auto* grade = qobject_cast<QGridLayout*>(caixa.layout()))
-        grade->addItem(new QSpacerItem(largura, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                       grade->rowCount(), 0, 1, grade->columnCount());
-    else
-        caixa.setMinimumWidth(largura);
-}
-
 QMessageBox::Icon icone(TipoMensagem tipo) {
     switch (tipo) {
     case TipoMensagem::Informacao:
@@ -68,7 +56,7 @@ QMessageBox::Icon icone(TipoMensagem tipo) {
 Resposta DialogosQt::mensagem(TipoMensagem tipo, const QString& titulo, const QString& texto,
                               Botoes botoes) {
     QMessageBox caixa(icone(tipo), legenda(tipo, titulo), texto, QMessageBox::NoButton, pai());
-    larguraDaLegenda(caixa, caixa.windowTitle());
+    LarguraDaLegenda(&caixa);
     struct Botao {
         Resposta resposta;
         const char* texto;
@@ -119,7 +107,7 @@ bool DialogosQt::entrada(const QString& titulo, const QString& prompt, QString& 
     caixa.setTextEchoMode(mascarada ? QLineEdit::Password : QLineEdit::Normal);
     caixa.setOkButtonText("OK");
     caixa.setCancelButtonText("Cancelar");
-    larguraDaLegenda(caixa, titulo);
+    LarguraDaLegenda(&caixa);
     if (caixa.exec() != QDialog::Accepted)
         return false;
     valor = caixa.textValue();

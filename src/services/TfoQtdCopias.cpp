@@ -2,6 +2,7 @@
 
 #include "Botao.h"
 #include "ConfigImpressao.h"
+#include "Legenda.h"
 #include "LembrancaJanela.h"
 
 #include <QPushButton>
@@ -20,6 +21,7 @@ TfoQtdCopias::TfoQtdCopias(QWidget* pai) : QDialog(pai), copias_(new QSpinBox(th
     layout->addWidget(copias_);
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &TfoQtdCopias::confirmar);
+    LarguraDaLegenda(this);
     LembrarJanela(this);
 }
 

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +30,10 @@ TMenuFilial::TMenuFilial(Modulos& modulos, QWidget* parent)
 
     lista_ = new QListWidget(this);
     lista_->setObjectName("NOME");
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName("Aviso");
+    aviso_->setWordWrap(true);
+    aviso_->hide();
     auto* btOk = NovoBotao("OK", this);
     auto* btSair = NovoBotao("Sair", this);
     auto* botoes = new QHBoxLayout;
@@ -37,6 +42,7 @@ TMenuFilial::TMenuFilial(Modulos& modulos, QWidget* parent)
     botoes->addWidget(btSair);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lista_);
+    layout->addWidget(aviso_);
     layout->addLayout(botoes);
 
     connect(btOk, &QPushButton::clicked, this, &TMenuFilial::ok);
@@ -87,6 +93,10 @@ void TMenuFilial::ok() {
         return;
     }
     lista_->setEnabled(false);
+    // Windows and data modules keep the branch they opened with.
+    aviso_->setText("Filial em uso: " + Sess().NomeFilial +
+                    ". Para trabalhar em outra filial, saia do programa e entre novamente.");
+    aviso_->show();
     ReiniciarConfigImpressao();
     hide();
     if (!menu_) {
@@ -94,7 +104,8 @@ void TMenuFilial::ok() {
         connect(menu_, &TMenuPcp::fechado, this, &TMenuFilial::aoFecharMenu);
     }
     menu_->move(0, 0);
-    menu_->resize(800, 55);
+    // 55 high holds the menu bar; the status bar below it needs its own.
+    menu_->resize(800, std::max(55, menu_->sizeHint().height()));
     menu_->show();
 }
 

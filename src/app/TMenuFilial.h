@@ -1,7 +1,8 @@
 // The branch selection window ("Menu Empresa"): the branches of the chosen
 // company, "OK" and "Sair". OK fills the branch part of the session, hides
 // this window and shows the main menu; closing the menu brings this window
-// back with the list disabled (another branch needs a new start). Sair or
+// back with the list disabled and a note saying why (another branch needs a
+// new start). Sair or
 // closing asks "Deseja encerrar do programa?" and ends the program on Yes.
 #pragma once
 
@@ -11,6 +12,7 @@
 class Modulos;
 class TDMFilial;
 class TMenuPcp;
+class QLabel;
 class QListWidget;
 
 class TMenuFilial : public QWidget {
@@ -40,5 +42,6 @@ private:
     Modulos& modulos_;
     TDMFilial& dm_;
     QListWidget* lista_;
+    QLabel* aviso_;
     QPointer<TMenuPcp> menu_;
 };

@@ -10,10 +10,14 @@
 #include "formulas/TfoCadResptec.h"
 #include "formulas/TfoParametrizacao.h"
 
+#include "session/Sessao.h"
+
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 // Shows a window created at start-up (it keeps its state between uses).
@@ -87,6 +91,16 @@ TMenuPcp::TMenuPcp(Modulos& modulos, QWidget* parent) : QMainWindow(parent), mod
         if (e.abrir)
             connect(acao, &QAction::triggered, this, [this, f = e.abrir] { f(*this); });
     }
+
+    // Where the operator is working.
+    const DadosSessao& s = Sess();
+    auto* empresa = new QLabel("Empresa: " + s.NomeEmpresa, this);
+    empresa->setObjectName("Empresa");
+    auto* filial = new QLabel("Filial: " + s.FilialTexto + " - " + s.NomeFilial, this);
+    filial->setObjectName("Filial");
+    statusBar()->addWidget(empresa);
+    statusBar()->addWidget(filial, 1);
+    statusBar()->setSizeGripEnabled(false);
 }
 
 QAction* TMenuPcp::acao(const QString& menu, const QString& entrada) const {

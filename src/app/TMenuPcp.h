@@ -1,6 +1,7 @@
 // The main menu ("Planejamento e Controle da Produção"): a menu bar placed
-// by the branch window at the top left, 800 x 55, that opens the windows of
-// the system non-modally. An entry whose window the program does not have
+// by the branch window at the top left, 800 wide, that opens the windows of
+// the system non-modally, over a status bar naming the company and branch
+// of the session. An entry whose window the program does not have
 // is disabled. "Sair", or closing the window, announces fechado() and
 // releases the menu; the branch window then shows itself again.
 #pragma once

@@ -6,6 +6,7 @@
 #include "TMenuFilial.h"
 #include "TfoSenhaEmpresa.h"
 #include "services/Botao.h"
+#include "services/Grade.h"
 #include "services/LayoutGrade.h"
 #include "session/Dialogos.h"
 #include "session/FormatosRegionais.h"
@@ -60,8 +61,8 @@ TfoMenuEmpresa::TfoMenuEmpresa(Modulos& modulos, QWidget* parent)
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->verticalHeader()->hide();
-    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 6);
+    PrepararGrade(grade_);
+    // The window has a fixed size: the name takes the width the code leaves.
     grade_->horizontalHeader()->setStretchLastSection(true);
     grade_->setColumnWidth(0, 60);
 

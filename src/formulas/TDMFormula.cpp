@@ -149,6 +149,7 @@ bool TDMFormula::RecalcularPercentuais() {
     std::vector<Marcador> linhas;
     std::vector<double> quantidades, atuais;
     try {
+        const Marcador atual = TFormulai.marcador();
         for (TFormulai.primeiro(); !TFormulai.eof(); TFormulai.proximo()) {
             linhas.push_back(TFormulai.marcador());
             quantidades.push_back(TFormulai.campo("QUANTIDADE").numero());
@@ -169,20 +170,44 @@ bool TDMFormula::RecalcularPercentuais() {
                 return false;
             }
         }
-        const bool emEdicao = TFormula.estado() == EstadoDados::Editando ||
-                              TFormula.estado() == EstadoDados::Inserindo;
-        if (!emEdicao && !EditarRegistro(TFormula))
-            return false;
-        TFormula.campo("QtdTotal").definir(TotalQuantidades(quantidades));
-        if (!emEdicao && !GravarRegistro(TFormula)) {
-            TFormula.cancelar();
-            return false;
-        }
-        return true;
+        // The row the operator was on stays current.
+        for (const Marcador& m : linhas)
+            if (atual.valido && m.rowid == atual.rowid)
+                TFormulai.irPara(atual);
+        return gravarTotais(TotalQuantidades(quantidades), int(linhas.size()));
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
         return false;
     }
+}
+
+bool TDMFormula::gravarTotais(double total, int itens) {
+    const bool emEdicao =
+        TFormula.estado() == EstadoDados::Editando || TFormula.estado() == EstadoDados::Inserindo;
+    if (!emEdicao) {
+        if (!EditarRegistro(TFormula))
+            return false;
+        TFormula.campo("QtdTotal").definir(total);
+        TFormula.campo("TotalItens").definir(itens);
+        if (GravarRegistro(TFormula))
+            return true;
+        TFormula.cancelar();
+        return false;
+    }
+    // The header is open for the operator: its stored row takes the totals
+    // now, as its components were just stored, so cancelling the header's
+    // edits leaves them in step. The edit buffer takes the new QtdTotal;
+    // its TotalItens stays what the operator typed, which the save checks.
+    Consulta q(sessao_);
+    q.setSql({"Update Formula", "Set QtdTotal = :QtdTotal, TotalItens = :TotalItens",
+              "Where Filial = :Filial and Formula = :Formula"});
+    q.definirParametro("QtdTotal", total);
+    q.definirParametro("TotalItens", itens);
+    q.definirParametro("Filial", TFormula.campo("Filial").valor());
+    q.definirParametro("Formula", TFormula.campo("Formula").valor());
+    q.executar();
+    TFormula.campo("QtdTotal").definir(total);
+    return true;
 }
 
 bool TDMFormula::excluirComponentes() {

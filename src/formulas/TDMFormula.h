@@ -45,8 +45,12 @@ public:
     bool IncluirComponente();
     // Stores each component's share of the total, rounded to 4 decimals,
     // the remainder on the last row so the shares add to exactly 100, and
-    // the total in the header's QtdTotal. A total of zero gives 0 % to
-    // every row.
+    // the header's stored QtdTotal (the total) and TotalItens (the number
+    // of rows), so the stored header always matches its stored components,
+    // also when the operator then cancels the header's edits. A header in
+    // edit also takes QtdTotal in its buffer; its TotalItens there stays
+    // the operator's. A total of zero gives 0 % to every row. The current
+    // component row stays current.
     bool RecalcularPercentuais();
     // Deletes every component row of the current header, then the header.
     bool ExcluirFormula();
@@ -75,6 +79,7 @@ public:
 
 private:
     bool obterPcpcfg();
+    bool gravarTotais(double total, int itens);
     bool excluirComponentes();
     bool buscarProduto(int codigo);
 

@@ -4,7 +4,9 @@
 #include "BarraCadastro.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "LembrancaJanela.h"
 #include "ModeloLinhas.h"
+#include "TeclaEnter.h"
 #include "VinculoCampos.h"
 
 #include <QCloseEvent>
@@ -21,6 +23,7 @@ TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& leg
     setWindowTitle(legenda);
 
     modelo_ = new ModeloLinhas({"CODIGO", "NOME"}, this);
+    modelo_->alinharDireita({0});
     lista_ = NovaListaCadastro(modelo_, this);
     connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoCadCodigoNome::seguirLista);
@@ -46,6 +49,8 @@ TfoCadCodigoNome::TfoCadCodigoNome(const QString& nomeJanela, const QString& leg
     layout->addLayout(campos);
     layout->addLayout(barra_);
     editando(false);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoCadCodigoNome::abrir() {
@@ -126,8 +131,8 @@ void TfoCadCodigoNome::alterar() {
 }
 
 void TfoCadCodigoNome::gravar() {
-    // A row that could not be posted stays open for the operator.
-    if (!GravarRegistro(tabela_))
+    // A row that could not be read or posted stays open for the operator.
+    if (!vinculo_->validar() || !GravarRegistro(tabela_))
         return;
     modo_.clear();
     editando(false);

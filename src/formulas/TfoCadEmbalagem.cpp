@@ -4,8 +4,10 @@
 #include "BarraCadastro.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "LembrancaJanela.h"
 #include "ListaEmbalagens.h"
 #include "ModeloLinhas.h"
+#include "TeclaEnter.h"
 #include "VinculoCampos.h"
 
 #include <QCloseEvent>
@@ -22,6 +24,7 @@ TfoCadEmbalagem::TfoCadEmbalagem(SessaoBanco* sessao, QWidget* parent)
     PrepararListaEmbalagens(lista_);
 
     modelo_ = new ModeloLinhas({"Código", "Descrição"}, this);
+    modelo_->alinharDireita({0});
     grade_ = NovaListaCadastro(modelo_, this);
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoCadEmbalagem::seguirLista);
@@ -49,6 +52,8 @@ TfoCadEmbalagem::TfoCadEmbalagem(SessaoBanco* sessao, QWidget* parent)
     layout->addLayout(campos);
     layout->addLayout(barra_);
     habilitar(false);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoCadEmbalagem::abrir() {
@@ -126,8 +131,8 @@ void TfoCadEmbalagem::alterar() {
 
 void TfoCadEmbalagem::gravar() {
     const QVariant codigo = tabela_.campo("Codigo").valor();
-    // A row that could not be posted stays open for the operator.
-    if (!GravarRegistro(tabela_))
+    // A row that could not be read or posted stays open for the operator.
+    if (!vinculo_->validar() || !GravarRegistro(tabela_))
         return;
     habilitar(false);
     atualizarLista(codigo);

@@ -1,21 +1,24 @@
 #include "TfoCadFormula.h"
-#include "Botao.h"
 
 #include "AcessoDados.h"
 #include "AutorizarAcesso.h"
+#include "Botao.h"
+#include "CaixaEscolha.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "Grade.h"
+#include "LembrancaJanela.h"
 #include "ListasFormula.h"
 #include "ModeloLinhas.h"
 #include "Sessao.h"
 #include "TDMFormula.h"
+#include "TeclaEnter.h"
 #include "VinculoCampos.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,31 +37,6 @@ const char* const OrdensClientes[] = {"Order By Cod_Clifor", "Order By Nome", "O
 // list (0 Cod_Clifor, 1 Nome, 2 Fantasia).
 const int ColunasClientes[3][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}};
 const char* const CamposClientes[] = {"Cod_Clifor", "Nome", "Fantasia"};
-
-// A combo box that re-reads its list each time it opens, so rows
-// registered meanwhile appear.
-class ComboLista : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> antesDeAbrir;
-    void showPopup() override {
-        if (antesDeAbrir)
-            antesDeAbrir();
-        QComboBox::showPopup();
-    }
-};
-
-QTableView* grade(QWidget* pai, const QString& nome, QAbstractItemModel* modelo) {
-    auto* g = new QTableView(pai);
-    g->setObjectName(nome);
-    g->setModel(modelo);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
-    return g;
-}
 
 // Refills a combo box without letting the refill write into the row, and
 // keeps the item that was chosen.
@@ -79,7 +57,7 @@ void selecionar(QTableView* g, ModeloLinhas* m, const Marcador& marcador) {
 TfoCadFormula::TfoCadFormula(TDMFormula& dm, QWidget* parent) : QWidget(parent), dm_(dm) {
     setObjectName("TfoCadFormula");
     setWindowTitle("Cadastro de Fórmulas");
-    resize(790, 560);
+    resize(1220, 800);
 
     paginas_ = new QStackedWidget(this);
     paginaLista_ = criarPaginaLista();
@@ -89,8 +67,11 @@ TfoCadFormula::TfoCadFormula(TDMFormula& dm, QWidget* parent) : QWidget(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(paginas_);
 
-    for (QWidget* w : findChildren<QWidget*>())
+    // Enter has its own meaning on these; elsewhere it moves on.
+    for (QWidget* w : std::initializer_list<QWidget*>{quantidade_, incluirComp_, gravarComp_})
         w->installEventFilter(this);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 QWidget* TfoCadFormula::criarPaginaLista() {
@@ -110,7 +91,8 @@ QWidget* TfoCadFormula::criarPaginaLista() {
     modeloLista_ = new ModeloLinhas(
         {"FORMULA", "COR", "MATIZADOR", "PRODUTO", "Nome", "CLIENTE", "Nome", "RESPONSAVEL"},
         pagina);
-    gradeLista_ = grade(pagina, "GradeLista", modeloLista_);
+    modeloLista_->alinharDireita({3, 5});
+    gradeLista_ = NovaGrade(modeloLista_, "GradeLista", pagina);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
@@ -158,23 +140,16 @@ QWidget* TfoCadFormula::criarCabecalho() {
     caixa->setObjectName("Cabecalho");
     auto* g = new QGridLayout(caixa);
     vinculoCabecalho_ = new VinculoCampos(dm_.TFormula, this);
-    // Three label/field pairs a line; the fields take the spare width.
-    int linha = 0, coluna = 0;
+    // Three label/field pairs a line, the fields taking the spare width;
+    // customer and product names span two pairs. Fields are created in the
+    // order Tab and Enter follow.
     for (int c : {1, 3, 5})
         g->setColumnStretch(c, 1);
-    auto proximaCelula = [&] {
-        coluna += 2;
-        if (coluna == 6) {
-            coluna = 0;
-            ++linha;
-        }
-    };
-    auto por = [&](const QString& rotulo, QWidget* campo) {
+    auto por = [&](const QString& rotulo, QWidget* campo, int linha, int par, int pares = 1) {
         auto* r = new QLabel(rotulo, caixa);
         r->setObjectName(rotulo);
-        g->addWidget(r, linha, coluna);
-        g->addWidget(campo, linha, coluna + 1);
-        proximaCelula();
+        g->addWidget(r, linha, 2 * par);
+        g->addWidget(campo, linha, 2 * par + 1, 1, 2 * pares - 1);
         return r;
     };
     auto linhaTexto = [&](const QString& campo, const QString& mascara = QString()) {
@@ -184,7 +159,7 @@ QWidget* TfoCadFormula::criarCabecalho() {
         return e;
     };
     auto combo = [&](const QString& campo) {
-        auto* c = new ComboLista(caixa);
+        auto* c = new CaixaEscolha(caixa);
         c->setObjectName(campo);
         vinculoCabecalho_->ligar(c, campo);
         return c;
@@ -192,71 +167,81 @@ QWidget* TfoCadFormula::criarCabecalho() {
 
     QLineEdit* ref = linhaTexto("Formula");
     vinculoCabecalho_->somenteLeitura(ref);
-    por("Ref", ref);
+    por("Ref", ref, 0, 0);
     data_ = linhaTexto("DATACAD");
-    por("Data", data_);
+    por("Data", data_, 0, 1);
+    resptec_ = combo("CodResp");
+    por("Resp.Técnico", resptec_, 0, 2);
 
-    auto* comboCliente = new ComboLista(caixa);
-    comboCliente->setObjectName("Cod_Clifor");
+    cliente_ = new CaixaEscolha(caixa);
+    cliente_->setObjectName("Cod_Clifor");
     modeloClientes_ = new ModeloLinhas({"Cod_Clifor", "Nome", "Fantasia"}, this);
-    comboCliente->setModel(modeloClientes_);
-    auto* vista = new QTableView(comboCliente);
+    cliente_->setModel(modeloClientes_);
+    auto* vista = new QTableView(cliente_);
     vista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    vista->verticalHeader()->hide();
-    comboCliente->setView(vista);
-    cliente_ = comboCliente;
+    PrepararGrade(vista);
+    cliente_->setView(vista);
     vinculoCabecalho_->ligar(cliente_, "Cod_Clifor");
-    por("Cliente", cliente_);
-    ordemClientesCaixa_ = new QComboBox(caixa);
+    // The customer chooser and its order share one cell.
+    auto* celulaCliente = new QWidget(caixa);
+    auto* lc = new QHBoxLayout(celulaCliente);
+    lc->setContentsMargins(0, 0, 0, 0);
+    lc->addWidget(cliente_, 1);
+    auto* rotuloOrdem = new QLabel("Ordem", celulaCliente);
+    rotuloOrdem->setObjectName("Ordem");
+    lc->addWidget(rotuloOrdem);
+    ordemClientesCaixa_ = new QComboBox(celulaCliente);
     ordemClientesCaixa_->setObjectName("OrdemClientes");
     ordemClientesCaixa_->addItems({"Codigo", "Nome", "Fantasia"});
     ordemClientesCaixa_->setCurrentIndex(1);
-    por("Ordem", ordemClientesCaixa_);
+    lc->addWidget(ordemClientesCaixa_);
+    por("Cliente", celulaCliente, 1, 0, 2);
     connect(ordemClientesCaixa_, &QComboBox::activated, this, &TfoCadFormula::trocarOrdemClientes);
-
-    resptec_ = combo("CodResp");
-    por("Resp.Técnico", resptec_);
-    por("Pr.Esp.", linhaTexto("PrecoEspecial"));
-    por("Tot.Itens", linhaTexto("TotalItens"));
-    por("Densidade", linhaTexto("Densidade", "##0.0000"));
-    auto* senha = new QCheckBox("Senha", caixa);
-    senha->setObjectName("Senha");
-    vinculoCabecalho_->ligar(senha, "Senha");
-    g->addWidget(senha, linha, coluna + 1);
-    proximaCelula();
     matizador_ = combo("CodMatizador");
-    por("Matizador", matizador_);
-    grupo_ = new QLineEdit(caixa);
-    grupo_->setObjectName("Grupo");
-    grupo_->setReadOnly(true);
-    por("Grupo", grupo_);
-    rotuloCor_ = por("Cor", linhaTexto("COR"));
-    auto* origem = new QComboBox(caixa);
-    origem->setObjectName("Origem");
-    origem->setEditable(true);
-    origem->addItems({"CLIENTE", "REPRESENTANTE"});
-    vinculoCabecalho_->ligar(origem, "Origem");
-    por("Origem", origem);
+    por("Matizador", matizador_, 1, 2);
+
     QLineEdit* codProduto = linhaTexto("Cod_Reduz");
     vinculoCabecalho_->somenteLeitura(codProduto);
-    por("Produto", codProduto);
-    auto* comboProduto = new ComboLista(caixa);
+    por("Produto", codProduto, 2, 0);
+    auto* comboProduto = new CaixaEscolha(caixa);
     comboProduto->setObjectName("Descr.");
     comboProduto->antesDeAbrir = [this] { preencherProdutos(); };
     produto_ = comboProduto;
     vinculoCabecalho_->ligar(produto_, "Cod_Reduz");
-    por("Descr.", produto_);
+    por("Descr.", produto_, 2, 1, 2);
     connect(produto_, &QComboBox::currentIndexChanged, this, [this, codProduto] {
         const int codigo = dm_.TFormula.campo("Cod_Reduz").inteiro();
         codProduto->setText(codigo ? QString::number(codigo) : QString());
         grupo_->setText(dm_.grupoProduto(codigo));
     });
 
+    rotuloCor_ = por("Cor", linhaTexto("COR"), 3, 0);
+    auto* origem = new QComboBox(caixa);
+    origem->setObjectName("Origem");
+    origem->setEditable(true);
+    origem->addItems({"CLIENTE", "REPRESENTANTE"});
+    vinculoCabecalho_->ligar(origem, "Origem");
+    por("Origem", origem, 3, 1);
+    grupo_ = new QLineEdit(caixa);
+    grupo_->setObjectName("Grupo");
+    grupo_->setReadOnly(true);
+    AparenciaSomenteLeitura(grupo_, true);
+    por("Grupo", grupo_, 3, 2);
+
+    por("Pr.Esp.", linhaTexto("PrecoEspecial"), 4, 0);
+    por("Densidade", linhaTexto("Densidade", "##0.0000"), 4, 1);
+    por("Tot.Itens", linhaTexto("TotalItens"), 4, 2);
+    auto* senha = new QCheckBox("Senha", caixa);
+    senha->setObjectName("Senha");
+    vinculoCabecalho_->ligar(senha, "Senha");
+    g->addWidget(senha, 5, 1);
+
     observacao_ = new QPlainTextEdit(caixa);
     observacao_->setObjectName("Observacao");
     vinculoCabecalho_->ligar(observacao_, "Observacao");
     observacao_->setMaximumHeight(80);
-    g->addWidget(observacao_, linha + 1, 0, 1, 6);
+    observacao_->setTabChangesFocus(true);
+    g->addWidget(observacao_, 6, 0, 1, 6);
     return caixa;
 }
 
@@ -265,7 +250,10 @@ QWidget* TfoCadFormula::criarComponentes() {
     caixa->setObjectName("Componentes");
     modeloComponentes_ = new ModeloLinhas(
         {"ORD", "GR", "CODIGO", "QUANT.", "UNP", "DESCRIÇÃO DA MATERIA PRIMA", "%"}, this);
-    gradeComponentes_ = grade(caixa, "GradeComponentes", modeloComponentes_);
+    modeloComponentes_->alinharDireita({0, 2, 3, 6});
+    gradeComponentes_ = NovaGrade(modeloComponentes_, "GradeComponentes", caixa);
+    AlturaMinimaLinhas(gradeComponentes_, 10);
+    LarguraMaximaColunas(gradeComponentes_, 60);
     connect(gradeComponentes_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoCadFormula::seguirGradeComponentes);
 
@@ -287,7 +275,7 @@ QWidget* TfoCadFormula::criarComponentes() {
     auto* r1 = new QLabel("Componente", editor_);
     r1->setObjectName("Componente");
     le->addWidget(r1);
-    auto* comboComp = new ComboLista(editor_);
+    auto* comboComp = new CaixaEscolha(editor_);
     comboComp->setObjectName("Componente");
     comboComp->antesDeAbrir = [this] { preencherMateriasPrimas(); };
     componente_ = comboComp;
@@ -349,6 +337,7 @@ void TfoCadFormula::mostrarLista() {
 void TfoCadFormula::mostrarFormula() {
     paginas_->setCurrentWidget(paginaFormula_);
     mostrarCabecalho();
+    preencherMateriasPrimas();
     atualizarComponentes();
     editandoComponente(false);
     data_->setFocus();
@@ -377,8 +366,11 @@ void TfoCadFormula::seguirGradeLista() {
 
 void TfoCadFormula::seguirGradeComponentes() {
     const QVariant chave = modeloComponentes_->chave(gradeComponentes_->currentIndex().row());
-    if (chave.isValid() && dm_.TFormulai.estado() == EstadoDados::Navegando)
-        dm_.TFormulai.irPara({chave.toLongLong(), true});
+    if (!chave.isValid() || dm_.TFormulai.estado() != EstadoDados::Navegando)
+        return;
+    dm_.TFormulai.irPara({chave.toLongLong(), true});
+    vinculoComponente_->mostrar();
+    mostrarReferencia();
 }
 
 void TfoCadFormula::preencherClientes() {
@@ -502,6 +494,8 @@ void TfoCadFormula::excluir() {
 }
 
 void TfoCadFormula::gravar() {
+    if (!vinculoCabecalho_->validar())
+        return;
     Tabela& f = dm_.TFormula;
     // The full count: a count kept in 8 bits would let 256 rows pass as 0.
     if (dm_.TFormulai.contarRegistros() != f.campo("TotalItens").inteiro()) {
@@ -568,12 +562,12 @@ void TfoCadFormula::alterarComponente() {
 }
 
 void TfoCadFormula::gravarComponente() {
-    // A row that could not be posted stays in the editor.
-    if (!GravarRegistro(dm_.TFormulai))
+    // A row that could not be read or posted stays in the editor.
+    if (!vinculoComponente_->validar() || !GravarRegistro(dm_.TFormulai))
         return;
-    editandoComponente(false);
     dm_.RecalcularPercentuais();
     atualizarComponentes();
+    editandoComponente(false);
     if (modo_ == "I")
         incluirComp_->setFocus();
     else
@@ -598,6 +592,8 @@ void TfoCadFormula::excluirComponente() {
     }
     dm_.RecalcularPercentuais();
     atualizarComponentes();
+    vinculoComponente_->mostrar();
+    mostrarReferencia();
 }
 
 void TfoCadFormula::trocarOrdemClientes(int ordem) {
@@ -636,21 +632,17 @@ bool TfoCadFormula::eventFilter(QObject* objeto, QEvent* evento) {
     const int tecla = static_cast<QKeyEvent*>(evento)->key();
     if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)
         return false;
-    if (objeto == observacao_)
-        return false;
     if (objeto == quantidade_) {
         gravarComponente();
-    } else if (objeto == incluirComp_ || objeto == gravarComp_) {
-        if (dm_.TFormulai.estado() != EstadoDados::Navegando) {
-            gravarComponente();
-            if (dm_.TFormulai.estado() != EstadoDados::Navegando)
-                return true;
-        }
-        incluirComponente();
-    } else if (auto* w = qobject_cast<QWidget*>(objeto); w && isAncestorOf(w)) {
-        focusNextChild();
-    } else {
-        return false;
+        return true;
     }
+    // On "Incluir" or the editor's "Gravar": save what is open, then start
+    // the next component.
+    if (dm_.TFormulai.estado() != EstadoDados::Navegando) {
+        gravarComponente();
+        if (dm_.TFormulai.estado() != EstadoDados::Navegando)
+            return true;
+    }
+    incluirComponente();
     return true;
 }

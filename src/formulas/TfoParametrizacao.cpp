@@ -1,11 +1,14 @@
 #include "TfoParametrizacao.h"
 
 #include "AcessoDados.h"
+#include "Botao.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "Legenda.h"
+#include "LembrancaJanela.h"
 #include "Sessao.h"
+#include "TeclaEnter.h"
 #include "VinculoCampos.h"
-#include "services/Botao.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -37,6 +40,9 @@ TfoParametrizacao::TfoParametrizacao(SessaoBanco* sessao, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addLayout(botoes);
+    AvancarComEnter(this);
+    LarguraDaLegenda(this);
+    LembrarJanela(this);
 }
 
 bool TfoParametrizacao::abrir() {
@@ -59,6 +65,8 @@ bool TfoParametrizacao::abrir() {
 }
 
 void TfoParametrizacao::ok() {
+    if (!vinculo_->validar())
+        return;
     if (tabela_.ativo() && tabela_.estado() != EstadoDados::Navegando && !GravarRegistro(tabela_))
         return;
     close();

@@ -3,6 +3,8 @@
 #include "FormatoNumero.h"
 #include "Sessao.h"
 #include "services/Botao.h"
+#include "services/LembrancaJanela.h"
+#include "services/VinculoCampos.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -26,8 +28,8 @@ QLineEdit* numero(const QString& campo, QWidget* pai) {
     auto* e = new QLineEdit(pai);
     e->setObjectName(campo);
     e->setReadOnly(true);
-    e->setFocusPolicy(Qt::NoFocus);
-    e->setAlignment(Qt::AlignRight);
+    AparenciaSomenteLeitura(e, true);
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return e;
 }
 
@@ -98,6 +100,7 @@ TLimiteCodigo::TLimiteCodigo(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(corpo);
     layout->addLayout(botoes);
+    LembrarJanela(this);
 }
 
 void TLimiteCodigo::preparar(const FaixasCodigo& faixas) {

@@ -1,20 +1,12 @@
 #include "BarraCadastro.h"
 
 #include "Botao.h"
+#include "Grade.h"
 
-#include <QHeaderView>
 #include <QTableView>
 
 QTableView* NovaListaCadastro(QAbstractItemModel* modelo, QWidget* pai) {
-    auto* lista = new QTableView(pai);
-    lista->setObjectName("Lista");
-    lista->setModel(modelo);
-    lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lista->verticalHeader()->hide();
-    lista->horizontalHeader()->setStretchLastSection(true);
-    return lista;
+    return NovaGrade(modelo, "Lista", pai);
 }
 
 BarraCadastro::BarraCadastro(QWidget* janela, QWidget* lista)

@@ -2,6 +2,16 @@
 // read-only list of one row at a time beside "Incluir", "Alterar",
 // "Excluir", "Gravar", "Cancelar" and "Fechar". While a row is edited only
 // "Gravar" and "Cancelar" are enabled and the list is locked.
+//
+// A register window is put together as TfoCadEmbalagem is:
+//   modelo_ = new ModeloLinhas({"Código", "Descrição"}, this);
+//   lista_ = NovaListaCadastro(modelo_, this);        // a Grade.h grid
+//   vinculo_ = new VinculoCampos(tabela_, this);       // the edit boxes
+//   barra_ = new BarraCadastro(this, lista_);
+//   barra_->ligar(this);                               // slots incluir()...
+//   LembrarJanela(this);                               // placement, columns
+//   AvancarComEnter(this);                             // Enter moves on
+// and its gravar() starts with `if (!vinculo_->validar()) return;`.
 #pragma once
 
 #include <QHBoxLayout>
@@ -11,11 +21,13 @@
 class QAbstractItemModel;
 class QTableView;
 
-// A read-only grid named "Lista" that selects whole rows, one at a time.
+// The register's grid (NovaGrade) named "Lista".
 QTableView* NovaListaCadastro(QAbstractItemModel* modelo, QWidget* pai);
 
 class BarraCadastro : public QHBoxLayout {
 public:
+    // The buttons are created in the window's tab order after what the
+    // window created before.
     BarraCadastro(QWidget* janela, QWidget* lista);
 
     // The buttons call the window's incluir, alterar, excluir, gravar and
@@ -29,6 +41,8 @@ public:
         connect(fechar_, &QPushButton::clicked, janela, &QWidget::close);
     }
 
+    // Editing: only "Gravar" and "Cancelar" enabled and the list locked;
+    // browsing: the other way round.
     void editando(bool sim);
 
 private:

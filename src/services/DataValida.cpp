@@ -2,23 +2,19 @@
 
 #include "session/Dialogos.h"
 
-#include <QDate>
 #include <QRegularExpression>
 
-namespace {
-
-bool ehData(const QString& data) {
+QDate LerData(const QString& data) {
     static const QRegularExpression padrao(
         QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})$"));
     const QRegularExpressionMatch m = padrao.match(data.trimmed());
-    return m.hasMatch() &&
-           QDate::isValid(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
 }
 
-} // namespace
-
 bool DataValida(const QString& data) {
-    if (ehData(data))
+    if (LerData(data).isValid())
         return true;
     MostrarErro(QStringLiteral("Data Invalida:") + data);
     return false;

@@ -1,10 +1,13 @@
 #include "DialogosQt.h"
 
+#include "Legenda.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 // A message with no caption takes the one the legacy dialogs showed: the
@@ -25,6 +28,16 @@ QString legenda(TipoMensagem tipo, const QString& titulo) {
     return QString();
 }
 
+// The window a box stands over: the active one, unless it lies off screen
+// (the company window waits off screen), when the box is centred instead.
+QWidget* pai() {
+    QWidget* ativa = QApplication::activeWindow();
+    if (!ativa)
+        return nullptr;
+    const QScreen* tela = QGuiApplication::screenAt(ativa->frameGeometry().center());
+    return tela && tela->availableGeometry().contains(ativa->frameGeometry()) ? ativa : nullptr;
+}
+
 QMessageBox::Icon icone(TipoMensagem tipo) {
     switch (tipo) {
     case TipoMensagem::Informacao:
@@ -42,8 +55,8 @@ QMessageBox::Icon icone(TipoMensagem tipo) {
 
 Resposta DialogosQt::mensagem(TipoMensagem tipo, const QString& titulo, const QString& texto,
                               Botoes botoes) {
-    QMessageBox caixa(icone(tipo), legenda(tipo, titulo), texto, QMessageBox::NoButton,
-                      QApplication::activeWindow());
+    QMessageBox caixa(icone(tipo), legenda(tipo, titulo), texto, QMessageBox::NoButton, pai());
+    LarguraDaLegenda(&caixa);
     struct Botao {
         Resposta resposta;
         const char* texto;
@@ -86,7 +99,7 @@ Resposta DialogosQt::mensagem(TipoMensagem tipo, const QString& titulo, const QS
 
 bool DialogosQt::entrada(const QString& titulo, const QString& prompt, QString& valor,
                          bool mascarada) {
-    QInputDialog caixa(QApplication::activeWindow());
+    QInputDialog caixa(pai());
     caixa.setInputMode(QInputDialog::TextInput);
     caixa.setWindowTitle(titulo);
     caixa.setLabelText(prompt);
@@ -94,6 +107,7 @@ bool DialogosQt::entrada(const QString& titulo, const QString& prompt, QString& 
     caixa.setTextEchoMode(mascarada ? QLineEdit::Password : QLineEdit::Normal);
     caixa.setOkButtonText("OK");
     caixa.setCancelButtonText("Cancelar");
+    LarguraDaLegenda(&caixa);
     if (caixa.exec() != QDialog::Accepted)
         return false;
     valor = caixa.textValue();

@@ -42,16 +42,22 @@ QString PastaIni() {
     return QDir(PastaPrograma()).filePath("ini");
 }
 
-bool AplicarColunasGrade(QTableView& grade, const QString& arquivo) {
-    QAbstractItemModel* modelo = grade.model();
+bool ColunasConferem(const QTableView& grade, const QString& arquivo) {
+    const QAbstractItemModel* modelo = grade.model();
     if (!modelo || !QFile::exists(arquivo))
         return false;
-    QSettings ini(arquivo, QSettings::IniFormat);
-    const int colunas = modelo->columnCount();
+    const QSettings ini(arquivo, QSettings::IniFormat);
     bool ok = false;
     const int gravadas = ini.value("Grade/Colunas").toInt(&ok);
-    if (ini.status() != QSettings::NoError || !ok || gravadas != colunas)
+    return ini.status() == QSettings::NoError && ok && gravadas == modelo->columnCount();
+}
+
+bool AplicarColunasGrade(QTableView& grade, const QString& arquivo) {
+    if (!ColunasConferem(grade, arquivo))
         return false;
+    QAbstractItemModel* modelo = grade.model();
+    QSettings ini(arquivo, QSettings::IniFormat);
+    const int colunas = modelo->columnCount();
     QHeaderView* cab = grade.horizontalHeader();
     std::vector<std::pair<int, int>> posicoes;
     for (int c = 0; c < colunas; ++c) {
@@ -95,21 +101,32 @@ void GravarColunasGrade(const QTableView& grade, const QString& arquivo) {
     ini.sync();
 }
 
-void CarregarLayoutGrade(QTableView& grade) {
-    const QString arquivo = arquivoIni(grade.objectName());
+QString NomeLayoutGrade(const QTableView& grade) {
+    const QWidget* janela = grade.window();
+    if (janela == &grade || janela->objectName().isEmpty())
+        return grade.objectName();
+    return janela->objectName() + "." + grade.objectName();
+}
+
+bool CarregarLayoutGrade(QTableView& grade) {
+    const QString arquivo = arquivoIni(NomeLayoutGrade(grade));
+    if (!QFile::exists(arquivo))
+        return false;
+    if (AplicarColunasGrade(grade, arquivo))
+        return true;
     // A file written for another number of columns belongs to an older
     // version of the window.
-    if (QFile::exists(arquivo) && !AplicarColunasGrade(grade, arquivo))
-        QFile::remove(arquivo);
+    QFile::remove(arquivo);
+    return false;
 }
 
 void SalvarLayoutGrade(const QTableView& grade) {
     QDir().mkpath(PastaIni());
-    GravarColunasGrade(grade, arquivoIni(grade.objectName()));
+    GravarColunasGrade(grade, arquivoIni(NomeLayoutGrade(grade)));
 }
 
 void ApagarLayoutGrade(const QTableView& grade) {
-    QFile::remove(arquivoIni(grade.objectName()));
+    QFile::remove(arquivoIni(NomeLayoutGrade(grade)));
 }
 
 void RestaurarPosicaoJanela(QWidget& janela, const QString& nome) {

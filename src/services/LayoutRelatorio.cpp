@@ -14,8 +14,9 @@ QString ArquivoLayoutRelatorio(const QString& nome) {
     return QDir(pasta).filePath(nome + ".cfg");
 }
 
-bool ExisteLayoutRelatorio(const QString& arquivo) {
-    return QFile::exists(arquivo);
+void PrepararLayoutRelatorio(const QTableView& grade, const QString& arquivo) {
+    if (!ColunasConferem(grade, arquivo))
+        GravarColunasGrade(grade, arquivo);
 }
 
 void SalvarLayoutRelatorio(const QTableView& grade, const QString& arquivo) {

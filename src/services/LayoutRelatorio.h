@@ -12,7 +12,10 @@ class QTableView;
 
 // Host path of the layout file of `nome`; the folder is created.
 QString ArquivoLayoutRelatorio(const QString& nome);
-bool ExisteLayoutRelatorio(const QString& arquivo);
+// Writes the grid's own columns as the layout when the file is missing or
+// was written for another number of columns (the grid changed since), so
+// no stale file stays behind.
+void PrepararLayoutRelatorio(const QTableView& grade, const QString& arquivo);
 void SalvarLayoutRelatorio(const QTableView& grade, const QString& arquivo);
 // Applies the file to the grid; a file written for another number of
 // columns is ignored.

@@ -36,6 +36,9 @@ QVariant ModeloLinhas::data(const QModelIndex& i, int papel) const {
     // Combo boxes read the key of a row as its item data.
     if (papel == Qt::UserRole)
         return chave(i.row());
+    if (papel == Qt::TextAlignmentRole)
+        return int(direita_.contains(i.column()) ? Qt::AlignRight | Qt::AlignVCenter
+                                                 : Qt::AlignLeft | Qt::AlignVCenter);
     if (papel != Qt::DisplayRole && papel != Qt::EditRole)
         return QVariant();
     return texto(i.row(), i.column());

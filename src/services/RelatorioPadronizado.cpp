@@ -83,8 +83,7 @@ void RelatorioPadronizado(const QString& titulo, QTableView& grade, const QStrin
     const bool atualizava = grade.updatesEnabled();
     try {
         const QString arquivo = ArquivoLayoutRelatorio(nomeLayout);
-        if (!ExisteLayoutRelatorio(arquivo))
-            SalvarLayoutRelatorio(grade, arquivo);
+        PrepararLayoutRelatorio(grade, arquivo);
         TfoLayoutRelatorio layout(dados, arquivo);
         ExibirModal(layout);
         const QList<ColunaRelatorio> colunas = ColunasRelatorio(layout.grade());

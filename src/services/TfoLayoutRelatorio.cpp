@@ -1,7 +1,9 @@
 #include "TfoLayoutRelatorio.h"
 #include "Botao.h"
 
+#include "Grade.h"
 #include "LayoutRelatorio.h"
+#include "LembrancaJanela.h"
 
 #include <QAbstractItemModel>
 #include <QHBoxLayout>
@@ -10,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,14 +33,22 @@ TfoLayoutRelatorio::TfoLayoutRelatorio(QAbstractItemModel* dados, const QString&
     nota->setObjectName("Nota");
     grade_->setObjectName("Grade");
     grade_->setModel(dados);
+    PrepararGrade(grade_);
     grade_->setToolTip("Clique na seta (parte superior) para adicionar ou remover colunas; "
                        "Altere a ordem das colunas; Aumente ou diminua o tamanho das colunas;");
     QHeaderView* cab = grade_->horizontalHeader();
-    cab->setSectionsMovable(true);
     cab->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cab, &QHeaderView::customContextMenuRequested, this,
-            &TfoLayoutRelatorio::mostrarMenuColunas);
+            [this, cab](const QPoint& p) { mostrarMenuColunas(cab->mapToGlobal(p)); });
     CarregarLayoutRelatorio(*grade_, arquivo_);
+
+    // The arrow the hint speaks of.
+    auto* seta = new QToolButton(this);
+    seta->setObjectName("Colunas");
+    seta->setArrowType(Qt::DownArrow);
+    seta->setToolTip("Colunas presentes no relatório");
+    connect(seta, &QToolButton::clicked, this,
+            [this, seta] { mostrarMenuColunas(seta->mapToGlobal(QPoint(0, seta->height()))); });
 
     QPushButton* confirmar = botao(
         "Confirmar", "Clique para salvar o layout do relatório e em seguida imprimir...", this);
@@ -56,12 +67,14 @@ TfoLayoutRelatorio::TfoLayoutRelatorio(QAbstractItemModel* dados, const QString&
     botoes->addWidget(restaurar);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(nota);
+    layout->addWidget(seta);
     layout->addWidget(grade_);
     layout->addLayout(botoes);
     connect(confirmar, &QPushButton::clicked, this, &TfoLayoutRelatorio::confirmar);
     connect(cancelar, &QPushButton::clicked, this, &TfoLayoutRelatorio::cancelar);
     connect(restaurar, &QPushButton::clicked, this, &TfoLayoutRelatorio::restaurar);
     resize(760, 420);
+    LembrarJanela(this);
 }
 
 void TfoLayoutRelatorio::confirmar() {
@@ -78,7 +91,7 @@ void TfoLayoutRelatorio::restaurar() {
     accept();
 }
 
-void TfoLayoutRelatorio::mostrarMenuColunas(const QPoint& ponto) {
+void TfoLayoutRelatorio::mostrarMenuColunas(const QPoint& global) {
     QHeaderView* cab = grade_->horizontalHeader();
     const QAbstractItemModel* modelo = grade_->model();
     QMenu menu(this);
@@ -88,5 +101,5 @@ void TfoLayoutRelatorio::mostrarMenuColunas(const QPoint& ponto) {
         a->setChecked(!cab->isSectionHidden(c));
         connect(a, &QAction::toggled, cab, [cab, c](bool on) { cab->setSectionHidden(c, !on); });
     }
-    menu.exec(cab->mapToGlobal(ponto));
+    menu.exec(global);
 }

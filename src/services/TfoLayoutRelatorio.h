@@ -1,8 +1,9 @@
 // The layout window of the column report: a grid on the report's data set
-// where the operator shows or hides columns (the menu of the column
-// titles), reorders and resizes them, then confirms (saves the layout),
-// cancels (keeps the file) or restores (deletes the file). In every case
-// the report prints the columns as arranged here.
+// where the operator shows or hides columns (the menu of the arrow above
+// the grid, or of the column titles), reorders and resizes them, then
+// confirms (saves the layout), cancels (keeps the file) or restores
+// (deletes the file). In every case the report prints the columns as
+// arranged here.
 #pragma once
 
 #include <QDialog>
@@ -24,7 +25,8 @@ public slots:
     void confirmar();
     void cancelar();
     void restaurar();
-    void mostrarMenuColunas(const QPoint& ponto);
+    // The menu of the columns, one check per column, at a screen point.
+    void mostrarMenuColunas(const QPoint& global);
 
 private:
     QTableView* grade_;

@@ -2,6 +2,8 @@
 
 #include "Botao.h"
 #include "ConfigImpressao.h"
+#include "Legenda.h"
+#include "LembrancaJanela.h"
 
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,6 +21,8 @@ TfoQtdCopias::TfoQtdCopias(QWidget* pai) : QDialog(pai), copias_(new QSpinBox(th
     layout->addWidget(copias_);
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &TfoQtdCopias::confirmar);
+    LarguraDaLegenda(this);
+    LembrarJanela(this);
 }
 
 void TfoQtdCopias::confirmar() {

@@ -5,7 +5,9 @@
 #include "FormatoNumero.h"
 #include "ImpressoraGrafica.h"
 #include "JanelaModal.h"
+#include "LembrancaJanela.h"
 #include "ListaImpressoras.h"
+#include "session/Dialogos.h"
 #include "session/Sessao.h"
 
 #include <QComboBox>
@@ -98,6 +100,7 @@ TfoTipoImpr::TfoTipoImpr(QWidget* pai) : QDialog(pai) {
     connect(normal_, &QRadioButton::clicked, this, &TfoTipoImpr::escolherNormal);
     connect(impressora_, &QComboBox::activated, this, &TfoTipoImpr::escolherImpressora);
     connect(ok, &QPushButton::clicked, this, &TfoTipoImpr::confirmar);
+    LembrarJanela(this);
 }
 
 void TfoTipoImpr::showEvent(QShowEvent* e) {
@@ -202,7 +205,8 @@ void TfoTipoImpr::escolherNormal() {
 
 void TfoTipoImpr::escolherImpressora(int indice) {
     selecionar(impressora_, indice);
-    if (impressora_->currentText() == Visualizar)
+    // Preview is text output; a line count typed for text stays.
+    if (impressora_->currentText() == Visualizar && !texto_->isChecked())
         escolherTexto();
 }
 
@@ -217,6 +221,12 @@ void TfoTipoImpr::desligarTermServ() {
 }
 
 void TfoTipoImpr::confirmar() {
+    // The field's mask asks for at least one digit.
+    if (linhas_->text().trimmed().isEmpty()) {
+        MostrarErro("'" + linhas_->text() + "' is not a valid integer value");
+        linhas_->setFocus();
+        return;
+    }
     ConfigImpressao& cfg = CfgImpressao();
     cfg.CodigoPasso = normal_->isChecked() ? CaractereNormal : CaractereCompactado;
     cfg.Modo = grafico_->isChecked() ? 'G' : 'T';

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,9 +61,13 @@ TEST_F(TMenuFilialTest, OkPreencheAFilialDaSessaoEAbreOMenu) {
     EXPECT_EQ(menu->windowTitle(), "Planejamento e Controle da Produção");
     EXPECT_EQ(menu->pos(), QPoint(0, 0));
     EXPECT_EQ(menu->size(), QSize(800, 55));
+    EXPECT_EQ(menu->findChild<QLabel*>("Empresa")->text(), "Empresa: TINTAS");
+    EXPECT_EQ(menu->findChild<QLabel*>("Filial")->text(), "Filial: 27 - Loja Centro");
 }
 
-TEST_F(TMenuFilialTest, FecharOMenuVoltaAFilialComAListaDesabilitada) {
+TEST_F(TMenuFilialTest, FecharOMenuVoltaAFilialComAListaDesabilitadaEDizPorque) {
+    auto* aviso = filial->findChild<QLabel*>("Aviso");
+    EXPECT_TRUE(aviso->isHidden());
     filial->ok();
     QPointer<TMenuPcp> menu = filial->menu();
     menu->acao("Cadastros", "Sair")->trigger();
@@ -72,6 +77,9 @@ TEST_F(TMenuFilialTest, FecharOMenuVoltaAFilialComAListaDesabilitada) {
     EXPECT_EQ(filial->menu(), nullptr);
     EXPECT_TRUE(filial->isVisible());
     EXPECT_FALSE(lista->isEnabled());
+    EXPECT_FALSE(aviso->isHidden());
+    EXPECT_EQ(aviso->text(), "Filial em uso: Fábrica. Para trabalhar em outra filial, saia do "
+                             "programa e entre novamente.");
     EXPECT_EQ(encerramentos, 0);
 
     // OK again opens a new menu for the same branch.

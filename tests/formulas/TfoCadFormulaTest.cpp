@@ -254,3 +254,54 @@ TEST_F(JanelaFormulaTeste, ListasDeEscolhaDeClienteEProduto) {
     EXPECT_EQ(conteudo(),
               "Fantasia;Cod_Clifor;Nome AZUL;1;ZELIA TINTAS MURO;2;ANTONIO / ZELIA TINTAS");
 }
+
+TEST_F(JanelaFormulaTeste, ComponenteGravadoFicaNaGradeENoEditor) {
+    formula("10", false, 1, 5);
+    abrirJanela();
+    janela->pesquisar("10");
+    janela->alterar();
+    auto* grade = controle<QTableView>("GradeComponentes");
+    grade->setCurrentIndex(grade->model()->index(2, 0));
+    janela->alterarComponente();
+    escolher("Componente", 1002);
+    digitar("QUANTIDADE", "4");
+    janela->gravarComponente();
+    EXPECT_EQ(grade->currentIndex().row(), 2);
+    EXPECT_EQ(dm->TFormulai.campo("OrdComp").inteiro(), 3);
+    EXPECT_EQ(controle<QLineEdit>("QUANTIDADE")->text(), "4");
+    EXPECT_EQ(controle<QComboBox>("Componente")->currentText(), "OXIDO VERMELHO");
+    // Moving along the grid moves the editor with it.
+    grade->setCurrentIndex(grade->model()->index(1, 0));
+    EXPECT_EQ(controle<QLineEdit>("QUANTIDADE")->text(), "1");
+    EXPECT_EQ(controle<QComboBox>("Componente")->currentText(), "DIOXIDO DE TITANIO");
+    janela->cancelar();
+}
+
+TEST_F(JanelaFormulaTeste, TotaisGravadosAcompanhamOsComponentesMesmoAoCancelar) {
+    formula("10", false, 1, 2);
+    abrirJanela();
+    auto totais = [] {
+        Tabela f("Formula");
+        f.abrir();
+        f.localizarChave({1, "10"});
+        return f.campo("QtdTotal").texto() + "/" + f.campo("TotalItens").texto();
+    };
+    janela->pesquisar("10");
+    janela->alterar();
+    componente(1002, "3");
+    EXPECT_EQ(totais(), "5/3");
+    // The operator's Tot.Itens is still the check on saving.
+    janela->gravar();
+    EXPECT_EQ(dialogos->textos(), QStringList{"Total de itens não fecha"});
+    janela->cancelar();
+    EXPECT_EQ(totais(), "5/3");
+
+    janela->alterar();
+    auto* grade = controle<QTableView>("GradeComponentes");
+    grade->setCurrentIndex(grade->model()->index(0, 0));
+    dialogos->responder(Resposta::Sim);
+    janela->excluirComponente();
+    janela->cancelar();
+    EXPECT_EQ(totais(), "4/2");
+    EXPECT_EQ(TextoTabela("Formulai"), "1|10|2|1001|1|25\n1|10|3|1002|3|75");
+}

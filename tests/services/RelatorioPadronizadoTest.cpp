@@ -159,6 +159,22 @@ TEST_F(RelatorioPadronizadoTest, LayoutLembradoPorRelatorioEBotoesDaJanela) {
     EXPECT_FALSE(grade.horizontalHeader()->isSectionHidden(1));
 }
 
+TEST_F(RelatorioPadronizadoTest, LayoutDeOutraGradeDaLugarAsColunasDaGrade) {
+    preencher(1);
+    const QString arquivo = raiz.path() + "/programa/RelCfg/EstoqueProduto.cfg";
+    // A layout written when the grid had two columns.
+    QStandardItemModel antigo(0, 2);
+    QTableView velha;
+    velha.setModel(&antigo);
+    velha.horizontalHeader()->resizeSection(0, 400);
+    GravarColunasGrade(velha, ArquivoLayoutRelatorio("EstoqueProduto"));
+
+    conduzir([](TfoLayoutRelatorio& l) { l.cancelar(); });
+    RelatorioPadronizado("Estoque por produto", grade, "EstoqueProduto");
+    EXPECT_EQ(titulos(), "CODIGO    DESCRICAO                               SALDO");
+    EXPECT_TRUE(ColunasConferem(grade, arquivo));
+}
+
 // A data set whose third row cannot be read, as a store cursor may fail.
 class DadosComFalha : public QStandardItemModel {
 public:

@@ -210,3 +210,23 @@ TEST_F(TfoTipoImprTest, QuantidadeDeCopiasDeUmANoventaENove) {
 }
 
 } // namespace
+
+namespace {
+TEST_F(TfoTipoImprTest, LinhasDigitadasFicamEVazioERecusado) {
+    janela.preparar();
+    auto* campoLinhas = controle<QLineEdit>("Linhas por pagina");
+    campoLinhas->setText("080");
+    escolherEConfirmar(impressora()->count() - 1);
+    EXPECT_EQ(linhas(), "080");
+    EXPECT_EQ(CfgImpressao().LinhasPorPagina, 80);
+    EXPECT_EQ(CfgImpressao().Destino, 'V');
+
+    CfgImpressao().LinhasPorPagina = 50;
+    campoLinhas->setText("");
+    janela.setResult(QDialog::Rejected);
+    janela.confirmar();
+    EXPECT_EQ(dialogos->textos(), QStringList{"'' is not a valid integer value"});
+    EXPECT_EQ(CfgImpressao().LinhasPorPagina, 50);
+    EXPECT_EQ(janela.result(), QDialog::Rejected);
+}
+} // namespace

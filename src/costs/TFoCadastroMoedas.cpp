@@ -3,7 +3,9 @@
 #include "CadastrosCustos.h"
 #include "services/BarraCadastro.h"
 #include "services/CopiarRegistroParaEmpresa.h"
+#include "services/LembrancaJanela.h"
 #include "services/ModeloLinhas.h"
+#include "services/TeclaEnter.h"
 #include "services/VinculoCampos.h"
 #include "session/AcessoDados.h"
 #include "session/AutorizarAcesso.h"
@@ -13,7 +15,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTableView>
@@ -29,8 +30,6 @@ TFoCadastroMoedas::TFoCadastroMoedas(SessaoBanco* sessao, QWidget* parent)
 
     modelo_ = new ModeloLinhas({"Codigo", "Nome", "Simbolo"}, this);
     lista_ = NovaListaCadastro(modelo_, this);
-    lista_->setColumnWidth(0, 70);
-    lista_->setColumnWidth(1, 300);
     connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFoCadastroMoedas::seguirLista);
     clonar_ = new QAction("Clonar Registro P/ Outra Empresa", this);
@@ -63,6 +62,8 @@ TFoCadastroMoedas::TFoCadastroMoedas(SessaoBanco* sessao, QWidget* parent)
     layout->addWidget(painel_);
     layout->addLayout(barra_);
     habilitar(false);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TFoCadastroMoedas::iniciar() {
@@ -165,7 +166,7 @@ void TFoCadastroMoedas::alterar() {
 
 void TFoCadastroMoedas::gravar() {
     // A row that could not be posted stays open for the operator.
-    if (GravarRegistro(tabela_))
+    if (vinculo_->validar() && GravarRegistro(tabela_))
         habilitar(false);
 }
 
@@ -203,12 +204,4 @@ void TFoCadastroMoedas::closeEvent(QCloseEvent* evento) {
     if (editando())
         cancelar();
     QWidget::closeEvent(evento);
-}
-
-// Enter moves on to the next field of the panel.
-void TFoCadastroMoedas::keyPressEvent(QKeyEvent* evento) {
-    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && editando())
-        focusNextChild();
-    else
-        QWidget::keyPressEvent(evento);
 }

@@ -3,7 +3,9 @@
 #include "CadastrosCustos.h"
 #include "services/BarraCadastro.h"
 #include "services/FormatoNumero.h"
+#include "services/LembrancaJanela.h"
 #include "services/ModeloLinhas.h"
+#include "services/TeclaEnter.h"
 #include "services/VinculoCampos.h"
 #include "session/AcessoDados.h"
 #include "session/AutorizarAcesso.h"
@@ -13,7 +15,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTableView>
@@ -35,8 +36,6 @@ TFoCadastroValores::TFoCadastroValores(SessaoBanco* sessao, QWidget* parent)
     modelo_ = new ModeloLinhas({"MOEDA", "DATA", "VALOR"}, this);
     grade_ = NovaListaCadastro(modelo_, this);
     grade_->setObjectName("Valores");
-    grade_->setColumnWidth(0, 80);
-    grade_->setColumnWidth(1, 120);
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFoCadastroValores::seguirGrade);
 
@@ -69,6 +68,8 @@ TFoCadastroValores::TFoCadastroValores(SessaoBanco* sessao, QWidget* parent)
     layout->addWidget(painel_);
     layout->addLayout(barra_);
     habilitar(false);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TFoCadastroValores::iniciar() {
@@ -186,7 +187,7 @@ void TFoCadastroValores::alterar() {
 }
 
 void TFoCadastroValores::gravar() {
-    if (GravarValor(tabela_, data_->text()))
+    if (vinculo_->validar() && GravarValor(tabela_, data_->text()))
         habilitar(false);
 }
 
@@ -218,12 +219,4 @@ void TFoCadastroValores::closeEvent(QCloseEvent* evento) {
     if (editando())
         cancelar();
     QWidget::closeEvent(evento);
-}
-
-// Enter moves on to the next field.
-void TFoCadastroValores::keyPressEvent(QKeyEvent* evento) {
-    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && editando())
-        focusNextChild();
-    else
-        QWidget::keyPressEvent(evento);
 }

@@ -38,7 +38,6 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     bool editando() const;

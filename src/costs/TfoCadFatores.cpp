@@ -2,6 +2,8 @@
 
 #include "CadastrosCustos.h"
 #include "services/Botao.h"
+#include "services/LembrancaJanela.h"
+#include "services/TeclaEnter.h"
 #include "services/VinculoCampos.h"
 #include "session/AcessoDados.h"
 #include "session/AutorizarAcesso.h"
@@ -12,7 +14,6 @@
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -48,6 +49,8 @@ TfoCadFatores::TfoCadFatores(SessaoBanco* sessao, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addLayout(botoes);
+    AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoCadFatores::iniciar() {
@@ -70,7 +73,7 @@ bool TfoCadFatores::iniciar() {
 void TfoCadFatores::ok() {
     const bool editando =
         tabela_.estado() == EstadoDados::Editando || tabela_.estado() == EstadoDados::Inserindo;
-    if (!editando || GravarRegistro(tabela_))
+    if (!editando || (vinculo_->validar() && GravarRegistro(tabela_)))
         close();
 }
 
@@ -90,12 +93,4 @@ void TfoCadFatores::closeEvent(QCloseEvent* evento) {
     tabela_.cancelar();
     vinculo_->mostrar();
     QWidget::closeEvent(evento);
-}
-
-// Enter moves on to the next factor.
-void TfoCadFatores::keyPressEvent(QKeyEvent* evento) {
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)
-        focusNextChild();
-    else
-        QWidget::keyPressEvent(evento);
 }

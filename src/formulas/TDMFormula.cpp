@@ -1,5 +1,7 @@
 #include "TDMFormula.h"
 
+#include "store/TransacaoBanco.h"
+
 #include "AcessoDados.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
@@ -149,6 +151,9 @@ bool TDMFormula::RecalcularPercentuais() {
     std::vector<Marcador> linhas;
     std::vector<double> quantidades, atuais;
     try {
+        // The shares and the header's totals change together with the
+        // component that made them change (the caller's transaction).
+        TransacaoBanco transacao(TFormulai.nomeBanco(), &TFormulai.sessao());
         const Marcador atual = TFormulai.marcador();
         for (TFormulai.primeiro(); !TFormulai.eof(); TFormulai.proximo()) {
             linhas.push_back(TFormulai.marcador());
@@ -162,42 +167,66 @@ bool TDMFormula::RecalcularPercentuais() {
             if (novos[i] == atuais[i])
                 continue;
             TFormulai.irPara(linhas[i]);
-            if (!EditarRegistro(TFormulai))
-                return false;
+            TFormulai.editar();
             TFormulai.campo("Percentual").definir(novos[i]);
-            if (!GravarRegistro(TFormulai)) {
-                TFormulai.cancelar();
-                return false;
-            }
+            TFormulai.gravar();
         }
         // The row the operator was on stays current.
         for (const Marcador& m : linhas)
             if (atual.valido && m.rowid == atual.rowid)
                 TFormulai.irPara(atual);
-        return gravarTotais(TotalQuantidades(quantidades), int(linhas.size()));
+        gravarTotais(TotalQuantidades(quantidades), int(linhas.size()));
+        transacao.confirmar();
+        return true;
+    } catch (const ErroBanco& e) {
+        TFormulai.cancelar();
+        MostrarErro(e.texto());
+        return false;
+    }
+}
+
+bool TDMFormula::GravarComponente() {
+    try {
+        TransacaoBanco transacao(TFormulai.nomeBanco(), &TFormulai.sessao());
+        if (!GravarRegistro(TFormulai) || !RecalcularPercentuais())
+            return false;
+        transacao.confirmar();
+        return true;
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
         return false;
     }
 }
 
-bool TDMFormula::gravarTotais(double total, int itens) {
+bool TDMFormula::ExcluirComponente() {
+    try {
+        TransacaoBanco transacao(TFormulai.nomeBanco(), &TFormulai.sessao());
+        TFormulai.excluir();
+        if (!RecalcularPercentuais())
+            return false;
+        transacao.confirmar();
+        return true;
+    } catch (const ErroBanco& e) {
+        MostrarErro(e.texto());
+        return false;
+    }
+}
+
+// Throws ErroBanco; runs inside the caller's transaction.
+void TDMFormula::gravarTotais(double total, int itens) {
     const bool emEdicao =
         TFormula.estado() == EstadoDados::Editando || TFormula.estado() == EstadoDados::Inserindo;
     if (!emEdicao) {
-        if (!EditarRegistro(TFormula))
-            return false;
+        TFormula.editar();
         TFormula.campo("QtdTotal").definir(total);
         TFormula.campo("TotalItens").definir(itens);
-        if (GravarRegistro(TFormula))
-            return true;
-        TFormula.cancelar();
-        return false;
+        TFormula.gravar();
+        return;
     }
     // The header is open for the operator: its stored row takes the totals
-    // now, as its components were just stored, so cancelling the header's
-    // edits leaves them in step. The edit buffer takes the new QtdTotal;
-    // its TotalItens stays what the operator typed, which the save checks.
+    // now, with its components, so cancelling the header's edits leaves
+    // them in step. The edit buffer takes the new QtdTotal; its TotalItens
+    // stays what the operator typed, which the save checks.
     Consulta q(sessao_);
     q.setSql({"Update Formula", "Set QtdTotal = :QtdTotal, TotalItens = :TotalItens",
               "Where Filial = :Filial and Formula = :Formula"});
@@ -207,7 +236,6 @@ bool TDMFormula::gravarTotais(double total, int itens) {
     q.definirParametro("Formula", TFormula.campo("Formula").valor());
     q.executar();
     TFormula.campo("QtdTotal").definir(total);
-    return true;
 }
 
 bool TDMFormula::excluirComponentes() {

@@ -50,8 +50,15 @@ public:
     // also when the operator then cancels the header's edits. A header in
     // edit also takes QtdTotal in its buffer; its TotalItens there stays
     // the operator's. A total of zero gives 0 % to every row. The current
-    // component row stays current.
+    // component row stays current. All of it is one transaction (joining
+    // the caller's): a failure shows the store's text and changes nothing.
     bool RecalcularPercentuais();
+    // Posts the component in edit and recomputes, in one transaction: the
+    // stored shares and totals never differ from the stored components.
+    // On failure the message is shown and the row stays in edit.
+    bool GravarComponente();
+    // Deletes the current component and recomputes, in one transaction.
+    bool ExcluirComponente();
     // Deletes every component row of the current header, then the header.
     bool ExcluirFormula();
     // Adds the current header's product group to ESTNIV3: Nivel3 = the
@@ -79,7 +86,7 @@ public:
 
 private:
     bool obterPcpcfg();
-    bool gravarTotais(double total, int itens);
+    void gravarTotais(double total, int itens);
     bool excluirComponentes();
     bool buscarProduto(int codigo);
 

@@ -563,9 +563,8 @@ void TfoCadFormula::alterarComponente() {
 
 void TfoCadFormula::gravarComponente() {
     // A row that could not be read or posted stays in the editor.
-    if (!vinculoComponente_->validar() || !GravarRegistro(dm_.TFormulai))
+    if (!vinculoComponente_->validar() || !dm_.GravarComponente())
         return;
-    dm_.RecalcularPercentuais();
     atualizarComponentes();
     editandoComponente(false);
     if (modo_ == "I")
@@ -585,12 +584,7 @@ void TfoCadFormula::excluirComponente() {
     Tabela& c = dm_.TFormulai;
     if (c.vazio() || !Confirmar("Confirma exclusao do registro"))
         return;
-    try {
-        c.excluir();
-    } catch (const ErroBanco& e) {
-        MostrarErro(e.texto());
-    }
-    dm_.RecalcularPercentuais();
+    dm_.ExcluirComponente();
     atualizarComponentes();
     vinculoComponente_->mostrar();
     mostrarReferencia();

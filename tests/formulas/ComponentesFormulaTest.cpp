@@ -7,6 +7,7 @@
 #include "TDMFormula.h"
 #include "services/Arredondamento.h"
 #include "session/Sessao.h"
+#include "store/Banco_interno.h"
 #include "store/SessaoBanco.h"
 
 #include <cmath>
@@ -85,6 +86,25 @@ TEST_F(ComponentesFormula, DuzentosECinquentaECincoComponentesSomamCem) {
     }
     EXPECT_EQ(linhas, 255);
     EXPECT_EQ(soma, 1000000);
+}
+
+TEST_F(ComponentesFormula, FalhaAoRecalcularDesfazOComponenteEOsTotais) {
+    componente(1);
+    componente(1);
+    ASSERT_TRUE(dm.RecalcularPercentuais());
+    dm.TFormula.cancelar();
+    const QString antes = TextoTabela("Formula") + "\n" + TextoTabela("Formulai");
+    for (int falha : {1, 3, 5, 6}) { // the post, a share, the totals, the commit
+        ASSERT_TRUE(dm.IncluirComponente());
+        dm.TFormulai.campo("Componente").definir(1001);
+        dm.TFormulai.campo("QUANTIDADE").definir(2);
+        InjecaoFalhas::falharNaEscrita(falha);
+        EXPECT_FALSE(dm.GravarComponente()) << falha;
+        InjecaoFalhas::falharNaEscrita(0);
+        dm.TFormulai.cancelar();
+        EXPECT_EQ(TextoTabela("Formula") + "\n" + TextoTabela("Formulai"), antes) << falha;
+    }
+    EXPECT_EQ(dialogos->textos().value(0), "disk I/O error");
 }
 
 TEST_F(ComponentesFormula, ExcluirComponenteRedistribuiPercentuais) {

@@ -69,11 +69,11 @@ std::vector<std::unique_ptr<Instrucao>> Consulta::preparar(Banco*& banco) {
         if (!parametros_.contains(p))
             throw ErroBanco("No value for parameter '" + p + "'");
     std::vector<std::unique_ptr<Instrucao>> instrucoes;
-    for (const QString& sql : t.instrucoes) {
-        instrucoes.push_back(b->prepararAvulsa(sql));
-        // The translation names the Nth parameter ?N in every statement.
-        for (int i = 0; i < t.parametros.size(); ++i)
-            instrucoes.back()->vincular(i + 1, parametros_.value(t.parametros[i]));
+    for (int k = 0; k < t.instrucoes.size(); ++k) {
+        instrucoes.push_back(b->prepararAvulsa(t.instrucoes[k]));
+        const QStringList& nomes = t.parametrosInstrucao[k];
+        for (int i = 0; i < nomes.size(); ++i)
+            instrucoes.back()->vincular(i + 1, parametros_.value(nomes[i]));
     }
     return instrucoes;
 }

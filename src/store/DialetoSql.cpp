@@ -667,24 +667,29 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
                 col = tr.proximo(col + 1);
             r.instrucoes << "ALTER TABLE " + destino + " ADD COLUMN " +
                                 colunaComVerificacao(tr.traduzir(col, ate), alvo);
+            r.parametrosInstrucao << QStringList();
         }
-        r.parametros = tr.parametros;
         return r;
     }
 
     tr.localizarTabelas(0, t.size());
     tr.resolverTabelas();
-    // Statements separated by semicolons.
+    // Statements separated by semicolons, each numbering its own parameters.
     size_t ini = 0;
     for (size_t i = 0; i <= t.size(); ++i) {
         if (i == t.size() || t[i].simbolo(';')) {
+            tr.parametros.clear();
             const QString s = tr.traduzir(ini, i).trimmed();
-            if (!s.isEmpty())
+            if (!s.isEmpty()) {
                 r.instrucoes << s;
+                r.parametrosInstrucao << tr.parametros;
+            }
+            for (const QString& p : tr.parametros)
+                if (!r.parametros.contains(p))
+                    r.parametros << p;
             ini = i + 1;
         }
     }
-    r.parametros = tr.parametros;
     return r;
 }
 

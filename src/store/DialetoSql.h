@@ -34,9 +34,11 @@ struct Referencia {
 
 struct Traducao {
     QStringList instrucoes; // SQLite statements, in order
-    // Parameter names as written, upper case, in first-use order; the Nth
-    // is bound as ?N in every statement.
+    // Parameter names as written, upper case, in first-use order.
     QStringList parametros;
+    // Per statement, its parameters in its own first-use order: the Nth is
+    // written ?N (SQLite) or $N (server) in that statement.
+    QList<QStringList> parametrosInstrucao;
 };
 
 // `tabela` receives each table reference as written (file name, bare name

@@ -1,5 +1,6 @@
 #include "SessaoBanco.h"
 
+#include "BancoPostgres.h"
 #include "BancoSqlite.h"
 #include "Caminhos.h"
 #include "ConjuntoDados.h"
@@ -13,8 +14,9 @@
 #include <set>
 
 struct SessaoBanco::Dados {
+    ServidorBanco servidor() const;
     QHash<QString, QStringList> aliases;              // upper name -> parameter lines
-    std::map<QString, std::unique_ptr<Banco>> bancos; // host dir -> connection
+    std::map<QString, std::unique_ptr<Banco>> bancos; // host dir or server schema -> connection
     std::set<ConjuntoDados*> abertos;
     bool aberta = true;
 };
@@ -77,17 +79,52 @@ QString SessaoBanco::diretorio(const QString& nomeBanco) const {
     throw ErroBanco("Alias has no PATH: " + nomeBanco);
 }
 
+ServidorBanco SessaoBanco::Dados::servidor() const {
+    return ServidorBanco::dasLinhas(aliases.value("ORVALO"));
+}
+
+bool SessaoBanco::noServidor() const {
+    return d->servidor().valido();
+}
+
 Banco& SessaoBanco::banco(const QString& diretorioArmazenado) {
     if (!d->aberta)
         throw ErroBanco("The store session is closed");
-    const QString host = Caminhos::atual().resolver(diretorioArmazenado);
-    auto it = d->bancos.find(host);
+    const ServidorBanco servidor = d->servidor();
+    // On a server every directory is a schema of the server's database.
+    const QString chave = servidor.valido() ? "\n" + EsquemaDoDiretorio(diretorioArmazenado)
+                                            : Caminhos::atual().resolver(diretorioArmazenado);
+    auto it = d->bancos.find(chave);
     if (it != d->bancos.end())
         return *it->second;
-    std::unique_ptr<Banco> banco = std::make_unique<BancoSqlite>(diretorioArmazenado, host);
+    std::unique_ptr<Banco> banco;
+    if (servidor.valido())
+        banco = std::make_unique<BancoPostgres>(diretorioArmazenado, servidor);
+    else
+        banco = std::make_unique<BancoSqlite>(diretorioArmazenado, chave);
     Banco& ref = *banco;
-    d->bancos.emplace(host, std::move(banco));
+    d->bancos.emplace(chave, std::move(banco));
     return ref;
+}
+
+bool SessaoBanco::existeDiretorio(const QString& diretorioArmazenado) {
+    if (!noServidor())
+        return QDir(Caminhos::atual().resolver(diretorioArmazenado)).exists();
+    try {
+        banco(diretorioArmazenado);
+        return true;
+    } catch (const ErroBanco&) {
+        return false;
+    }
+}
+
+void SessaoBanco::criarDiretorio(const QString& diretorioArmazenado) {
+    if (!noServidor()) {
+        if (!QDir().mkpath(Caminhos::atual().resolver(diretorioArmazenado)))
+            throw ErroBanco("Cannot create directory " + diretorioArmazenado);
+        return;
+    }
+    CriarEsquemaNoServidor(d->servidor(), diretorioArmazenado);
 }
 
 namespace {
@@ -107,9 +144,14 @@ Banco& SessaoBanco::bancoDaTabela(const QString& nomeBanco, const QString& tabel
 bool SessaoBanco::existeTabela(const QString& nomeBanco, const QString& tabela) {
     const QString dir =
         ehCaminho(tabela) ? Caminhos::diretorioDe(tabela.trimmed()) : diretorio(nomeBanco);
-    const QString host = Caminhos::atual().resolver(dir);
-    if (!QFileInfo::exists(QDir(host).filePath(BancoSqlite::ArquivoBanco)))
-        return false;
+    if (noServidor()) {
+        if (!existeDiretorio(dir))
+            return false;
+    } else {
+        const QString host = Caminhos::atual().resolver(dir);
+        if (!QFileInfo::exists(QDir(host).filePath(BancoSqlite::ArquivoBanco)))
+            return false;
+    }
     return banco(dir).existe(NomeTabelaNormalizado(tabela));
 }
 

@@ -1,5 +1,6 @@
 // The store session of one station: its named aliases and its open
-// databases (one SQLite connection per directory).
+// databases (one connection per directory: its SQLite file, or its schema
+// on the server the alias Orvalo names).
 //
 // A database is a directory; its tables live in one SQLite file inside it.
 // A database name is an alias ("Orvalo", whose first parameter line is
@@ -40,6 +41,14 @@ public:
 
     // The stored directory named by a database name (alias PATH or itself).
     QString diretorio(const QString& nomeBanco) const;
+
+    // True when the alias Orvalo names a server ("SERVER NAME=" line): every
+    // directory is then a schema of the server's database.
+    bool noServidor() const;
+    // Whether a directory's database can be opened (a folder on disk, or a
+    // schema on the server), and making one.
+    bool existeDiretorio(const QString& diretorioArmazenado);
+    void criarDiretorio(const QString& diretorioArmazenado);
 
     // True when the table exists; never creates the database or the table.
     // `tabela` may be a full path, which names its own directory.

@@ -60,7 +60,7 @@ void Tabela::abrir() {
     colunasSelect_ = rowid_ + ", " + cols.join(", ");
     prepararIndice();
     if (!filtro_.isEmpty())
-        filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposData());
+        filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposData(), banco_->alvo());
     sessao_->registrar(this);
     estado_ = EstadoDados::Navegando;
     if (mestre_)
@@ -644,7 +644,10 @@ void Tabela::setFiltro(const QString& filtro) {
     filtro_ = filtro.trimmed();
     // Translated at once, so a bad filter fails here and not at the first step.
     filtroSql_ =
-        filtro_.isEmpty() ? QString() : DialetoSql::traduzirExpressao(filtro_, camposData());
+        filtro_.isEmpty()
+            ? QString()
+            : DialetoSql::traduzirExpressao(filtro_, camposData(),
+                                            banco_ ? banco_->alvo() : DialetoSql::Alvo::Sqlite);
     if (estado_ != EstadoDados::Inativo)
         primeiro();
 }

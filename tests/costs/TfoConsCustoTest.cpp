@@ -1,9 +1,8 @@
 // The cost consultation window: the worked prices of a product and a
 // formula, a typed dollar reaching both parts without touching the stored
-// values, the zero-cost message with its order number, an unknown formula
-// keeping the current one, the formula-number list, the refusals that
-// close the window, a dollar cost saved by "Gravar" and by closing, and
-// the scratch row never posted.
+// values, factors 0 without the branch's row, the zero-cost message with its order number, an
+// unknown formula keeping the current one, the formula-number list, the refusals that close the
+// window, a dollar cost saved by "Gravar" and by closing, and the scratch row never posted.
 #include "AuxiliaresTeste.h"
 #include "InstalacaoTeste.h"
 
@@ -228,6 +227,12 @@ TEST_F(ConsultaCustos, DolarDigitadoRecalculaAsDuasPartesSemTocarOsValores) {
     EXPECT_EQ(TextoTabela("VALORES"), "1|30/11/2026|4.9\n1|10/12/2026|5");
     EXPECT_EQ(temporarios(), "");
     EXPECT_TRUE(dialogos->mostrados().isEmpty());
+
+    // A branch without its factors row prices with factors 0.
+    ExecutarSql({"DELETE FROM Pcpcfg"});
+    tecla(dolar, Qt::Key_Return);
+    EXPECT_EQ(precos("ParteProduto", "wPr"),
+              "      6,42|      0,00|      0,00|      0,00|      0,00|      0,00");
 }
 
 TEST_F(ConsultaCustos, ComponenteSemCustoEFormulaNaoCadastrada) {

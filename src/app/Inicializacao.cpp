@@ -5,9 +5,12 @@
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
 #include "clifor/TDMClifor.h"
+#include "costs/TDMConsCusto.h"
 #include "costs/TFoCadastroMoedas.h"
 #include "costs/TFoCadastroValores.h"
 #include "costs/TfoCadFatores.h"
+#include "costs/TfoConsCusto.h"
+#include "costs/TfoCorrigeCustoFormula.h"
 #include "formulas/TDMFormula.h"
 #include "formulas/TFoCadMatizador.h"
 #include "formulas/TfoCadEmbalagem.h"
@@ -28,12 +31,17 @@ void CriarModulos(Modulos& m) {
     m.criar<TfoMenuEmpresa>();
     m.criar<TLimiteCodigo>();
     m.criar<TfoCadFatores>();
+    TfoConsCusto& consCusto = m.criar<TfoConsCusto>();
     m.criar<TFoCadastroMoedas>();
     m.criar<TFoCadastroValores>();
     m.criar<TfoCadResptec>();
     m.criar<TfoCadEmbalagem>();
+    // The cost window comes before its data module; it is given the
+    // module once that exists.
+    consCusto.ligarModulo(m.criar<TDMConsCusto>());
     m.criar<TMenuFilial>();
     m.criar<TFoCadMatizador>();
     m.criar<TfoParametrizacao>();
     m.criar<TfoCadFormula>(formulas);
+    m.criar<TfoCorrigeCustoFormula>();
 }

@@ -1,9 +1,12 @@
 #include "TMenuPcp.h"
 
 #include "Modulos.h"
+#include "costs/GravarCustoLista6.h"
 #include "costs/TFoCadastroMoedas.h"
 #include "costs/TFoCadastroValores.h"
 #include "costs/TfoCadFatores.h"
+#include "costs/TfoConsCusto.h"
+#include "costs/TfoCorrigeCustoFormula.h"
 #include "formulas/TFoCadMatizador.h"
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
@@ -58,18 +61,18 @@ const EntradaMenu Entradas[] = {
     {"Cadastros", "Parametrização", Abrir<TfoParametrizacao>},
     {"Cadastros", "Sair", [](TMenuPcp& m) { m.close(); }},
     {"Movimento", "Ordem de Serviço", nullptr},
-    {"Consulta", "Custos", nullptr},
+    {"Consulta", "Custos", Abrir<TfoConsCusto>},
     {"Consulta", "Formulas", nullptr},
     {"Relatorios", "Amostras para cias", nullptr},
     {"Relatorios", "Formulas", nullptr},
     {"Relatorios", "Rótulos de Amostra", nullptr},
     {"Relatorios", "Etiquetas", nullptr},
     {"Relatorios", "Ficha de Segurança", nullptr},
-    {"Utilitarios", "Grava Custo na Lista 6", nullptr},
+    {"Utilitarios", "Grava Custo na Lista 6", [](TMenuPcp&) { GravarCustoLista6(); }},
     // Asks access code 101 before showing the window.
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
     {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
-    {"Utilitarios", "Corrige Custo Formula", nullptr},
+    {"Utilitarios", "Corrige Custo Formula", Abrir<TfoCorrigeCustoFormula>},
 };
 } // namespace
 

@@ -25,6 +25,7 @@ bool ValoresTemporarios::iniciar(const QDate& data) {
     if (!dolar)
         return false;
     tabela_.campo("Valor1").definir(dolar->valor);
+    data_ = dolar->data;
     return true;
 }
 
@@ -33,6 +34,7 @@ double ValoresTemporarios::valor() {
 }
 
 void ValoresTemporarios::encerrar() {
+    data_ = QDate();
     tabela_.cancelar();
     tabela_.fechar();
 }

@@ -22,6 +22,8 @@ public:
     bool iniciar(const QDate& data);
     // Valor1 as it stands; 0 without a row.
     double valor();
+    // Date of the dollar value found by iniciar(); invalid without one.
+    QDate data() const { return data_; }
     // Cancels the row.
     void encerrar();
 
@@ -30,4 +32,5 @@ public:
 
 private:
     Tabela tabela_;
+    QDate data_;
 };

@@ -36,6 +36,7 @@ void CriarDemoAcesso(const QString& nomeBanco) {
                 {14, "", "Inclusao de Cliente", "N"},
                 {58, "", "Inclusao de Produto", "N"},
                 {80, "", "Valores", "N"},
+                {81, "", "Custo de Formulas", "N"},
                 {82, "", "Fatores", "N"},
                 {83, "", "Moedas", "N"},
                 {101, "pcp", "Baixa Estoque Materia Prima", "S"},

@@ -129,7 +129,7 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "Movimento\n"
                                                "  Ordem de Serviço (desabilitada)\n"
                                                "Consulta\n"
-                                               "  Custos (desabilitada)\n"
+                                               "  Custos\n"
                                                "  Formulas (desabilitada)\n"
                                                "Relatorios\n"
                                                "  Amostras para cias (desabilitada)\n"
@@ -138,10 +138,10 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Etiquetas (desabilitada)\n"
                                                "  Ficha de Segurança (desabilitada)\n"
                                                "Utilitarios\n"
-                                               "  Grava Custo na Lista 6 (desabilitada)\n"
+                                               "  Grava Custo na Lista 6\n"
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
-                                               "  Corrige Custo Formula (desabilitada)");
+                                               "  Corrige Custo Formula");
 }
 
 TEST_F(TMenuFilialTest, FecharAJanelaDaEmpresaFechaAsOutrasSemVoltarAFilial) {

@@ -61,7 +61,23 @@ TEST_F(ValorDolarTest, DemonstracaoMoedasSessentaDiasEFatoresDasDuasFiliais) {
         for (int filial : {1, 2})
             CriarDemoCustos("C:\\EMPRESA1", filial);
     EXPECT_EQ(TextoTabela("MOEDA"), "1|DOLAR|US$\n2|EURO|EUR\n3|REAL|R$");
-    EXPECT_EQ(TextoTabela("Pcpcfg"), "1|1.45|1.6|1.8|2|2.2|36\n2|1.5|1.7|1.9|2.1|2.4|");
+    // Formula 37 raises the counters.
+    EXPECT_EQ(TextoTabela("Pcpcfg"), "1|1.45|1.6|1.8|2|2.2|37\n2|1.5|1.7|1.9|2.1|2.4|37");
+    Consulta q;
+    q.setSql({"Select e.Filial, f.Formula, i.OrdComp, e.Cod_Reduz, e.ULTIMOCUST, e.LISTA6",
+              "From Formulai i Inner Join Formula f On f.Filial = i.Filial And f.Formula = "
+              "i.Formula",
+              "Inner Join Estproma e On e.Filial = i.Filial And e.Cod_Reduz = i.Componente",
+              "Order By e.Filial, i.OrdComp"});
+    q.abrir();
+    QStringList componentes;
+    for (; !q.eof(); q.proximo())
+        componentes << q.campo(0).texto() + "|" + q.campo(1).texto() + "|" + q.campo(2).texto() +
+                           "|" + q.campo(3).texto() + "|" + q.campo(4).texto() + "|" +
+                           q.campo(5).texto();
+    // The mica has no dollar cost yet; the reused water costs nothing.
+    EXPECT_EQ(componentes.join('\n'), "1|37|3|4005|7.35|\n1|37|4|3005|0|0\n"
+                                      "2|37|3|4005|7.35|\n2|37|4|3005|0|0");
     const QStringList valores = TextoTabela("VALORES").split('\n');
     ASSERT_EQ(valores.size(), 60);
     EXPECT_TRUE(valores.first().startsWith("1|07/10/2026|"));

@@ -3,7 +3,8 @@
 # e rodar. Não faz nada quando todos já estão instalados.
 set -euo pipefail
 
-pacotes=(qt6-base-dev qt6-base-dev-tools libsqlite3-dev libgtest-dev cmake ninja-build ccache
+pacotes=(qt6-base-dev qt6-base-dev-tools libsqlite3-dev libpq-dev postgresql libgtest-dev cmake
+         ninja-build ccache
          fonts-liberation xvfb xauth)
 
 faltando=()

@@ -143,14 +143,33 @@ void TDMFilial::registrarEmpresas() {
     TEmpresa.irPara(escolhida);
 }
 
+// The directory line; a server alias has its SERVER NAME line first.
 QString TDMFilial::primeiraLinhaAlias() const {
-    return sessao_->parametrosAlias("Orvalo").value(0);
+    const QStringList linhas = sessao_->parametrosAlias("Orvalo");
+    for (const QString& l : linhas)
+        if (l.startsWith("PATH=", Qt::CaseInsensitive))
+            return l;
+    return linhas.value(0);
 }
 
+// The directory line is replaced; the lines that name a server stay.
 void TDMFilial::trocarAlias(const QString& diretorio) {
+    QStringList linhas;
+    for (const QString& l : sessao_->parametrosAlias("Orvalo"))
+        if (!l.startsWith("PATH=", Qt::CaseInsensitive))
+            linhas << l;
+    linhas << "PATH=" + diretorio;
     sessao_->fechar();
-    sessao_->definirAlias("Orvalo", {"PATH=" + diretorio});
+    sessao_->definirAlias("Orvalo", linhas);
     sessao_->abrir();
+}
+
+bool TDMFilial::existeDiretorio(const QString& diretorio) const {
+    return sessao_->existeDiretorio(diretorio);
+}
+
+QString TDMFilial::localDiretorio(const QString& diretorio) const {
+    return sessao_->localDiretorio(diretorio);
 }
 
 void TDMFilial::abrirTabelasFilial() {

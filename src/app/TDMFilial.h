@@ -73,6 +73,10 @@ public:
     // Points the alias Orvalo at `diretorio`, closing and reopening the
     // store session (every open cursor is closed).
     void trocarAlias(const QString& diretorio);
+    // Whether the company's directory can be opened (a folder, or a schema
+    // on the server), and where it is, for the message when it cannot.
+    bool existeDiretorio(const QString& diretorio) const;
+    QString localDiretorio(const QString& diretorio) const;
 
     // --- Branches ---
 

@@ -235,9 +235,9 @@ void TfoMenuEmpresa::ok() {
         dm_.registrarEmpresas();
         const QString diretorio =
             s.NumEmpresas > 0 ? raiz + dm_.diretorioEmpresa() : dm_.primeiraLinhaAlias().mid(5);
-        if (!QDir(Caminhos::atual().resolver(diretorio)).exists()) {
+        if (!dm_.existeDiretorio(diretorio)) {
             MostrarErro("Diretório da empresa não encontrado: " + diretorio + "\n(" +
-                        QDir::toNativeSeparators(Caminhos::atual().resolver(diretorio)) + ")");
+                        dm_.localDiretorio(diretorio) + ")");
             // With the grid on screen the operator may choose another one.
             if (!naTela_)
                 close();

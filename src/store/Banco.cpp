@@ -105,18 +105,19 @@ QString regraSqlite(const DefCampo& c) {
 
 // On the server the stored forms are the same as in the file: dates and
 // times as ISO text, logical as 0/1, money with four decimals.
+// Whole numbers are numeric, not integer types: the server would round
+// 1.5 into an integer column silently, while the check refuses it.
 QString tipoPostgres(const DefCampo& c) {
     switch (c.tipo) {
     case TipoCampo::Short:
-    case TipoCampo::Logico:
-        return "integer";
     case TipoCampo::Long:
     case TipoCampo::AutoInc:
-        return "bigint";
+    case TipoCampo::Money:
+        return "numeric";
+    case TipoCampo::Logico:
+        return "integer";
     case TipoCampo::Number:
         return "double precision";
-    case TipoCampo::Money:
-        return "numeric(19,4)";
     default:
         return "text";
     }
@@ -125,10 +126,10 @@ QString tipoPostgres(const DefCampo& c) {
 QString regraPostgres(const DefCampo& c) {
     switch (c.tipo) {
     case TipoCampo::Short:
-        return "@ BETWEEN -32768 AND 32767";
+        return "@ = trunc(@) AND @ BETWEEN -32768 AND 32767";
     case TipoCampo::Long:
     case TipoCampo::AutoInc:
-        return "@ BETWEEN -2147483648 AND 2147483647";
+        return "@ = trunc(@) AND @ BETWEEN -2147483648 AND 2147483647";
     case TipoCampo::Number:
         return "@ = @ AND @ < 'Infinity' AND @ > '-Infinity'";
     case TipoCampo::Money:

@@ -548,11 +548,17 @@ template <class F> void emTransacaoPropria(BancoPostgres& b, F&& f) {
 }
 
 // Index columns ordered as the cursors walk them: NULL first, the row id
-// breaking ties of a non-unique index.
-QString colunasIndice(const QStringList& campos, bool ignoraCaixa, bool comRowid) {
+// breaking ties of a non-unique index; only text ignores case.
+QString colunasIndice(const DefTabela& def, const QStringList& campos, bool ignoraCaixa,
+                      bool comRowid) {
     QStringList partes;
-    for (const QString& c : campos)
-        partes << CitarNome(c) + (ignoraCaixa ? " COLLATE pcp.nocase" : "") + " NULLS FIRST";
+    for (const QString& c : campos) {
+        const int i = def.indiceCampo(c);
+        const bool texto = i >= 0 && (def.campos[size_t(i)].tipo == TipoCampo::Texto ||
+                                      def.campos[size_t(i)].tipo == TipoCampo::Memo);
+        partes << CitarNome(i >= 0 ? def.campos[size_t(i)].nome : c) +
+                      (ignoraCaixa && texto ? " COLLATE pcp.nocase" : "") + " NULLS FIRST";
+    }
     if (comRowid)
         partes << "pcp_rowid";
     return partes.join(", ");
@@ -579,12 +585,12 @@ void BancoPostgres::atualizarEsquema(const DefTabela& def, const QString& esquem
         }
     if (!def.chavePrimaria.isEmpty())
         executar("CREATE UNIQUE INDEX IF NOT EXISTS " + nomeIndiceSql(def.nome, QString()) +
-                 " ON " + tabela + " (" + colunasIndice(def.chavePrimaria, false, false) +
+                 " ON " + tabela + " (" + colunasIndice(def, def.chavePrimaria, false, false) +
                  ") NULLS NOT DISTINCT");
     for (const DefIndice& ind : def.indices)
         executar(QString("CREATE %1INDEX IF NOT EXISTS ").arg(ind.unico ? "UNIQUE " : "") +
                  nomeIndiceSql(def.nome, ind.nome) + " ON " + tabela + " (" +
-                 colunasIndice(ind.campos, ind.ignoraCaixa, !ind.unico) + ')');
+                 colunasIndice(def, ind.campos, ind.ignoraCaixa, !ind.unico) + ')');
 }
 
 void BancoPostgres::criar(const DefTabela& def) {
@@ -613,17 +619,18 @@ InfoTabela BancoPostgres::lerInfo(const QString& nome, const QString& esquema) {
     InfoTabela info;
     info.esquema = esquema;
     info.comVerificacoes = true;
-    Instrucao& t =
-        preparar("SELECT c.oid, c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = "
-                 "c.relnamespace WHERE n.nspname = ? AND lower(c.relname) = lower(?) "
-                 "AND c.relkind = 'r'");
+    Instrucao& t = preparar("SELECT c.oid, c.relname, c.xmin::text FROM pg_class c JOIN "
+                            "pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = ? AND "
+                            "lower(c.relname) = lower(?) AND c.relkind = 'r'");
     t.vincular(1, esquema);
     t.vincular(2, nome);
     LoteLinhas lt;
-    t.ler(lt, false, 2);
+    t.ler(lt, false, 3);
     if (lt.linhas() == 0)
         return info;
     const qint64 oid = lt.valor(0, 0, TipoCampo::Long).toLongLong();
+    versoes_.insert((esquema + '.' + nome).toUpper(),
+                    {oid, lt.valor(0, 2, TipoCampo::Texto).toString()});
     info.nome = lt.valor(0, 1, TipoCampo::Texto).toString();
     info.sqlNome = CitarNome(esquema) + '.' + CitarNome(info.nome);
 
@@ -662,7 +669,9 @@ InfoTabela BancoPostgres::lerInfo(const QString& nome, const QString& esquema) {
             if (p != porNumero.constEnd())
                 ind.colunas.push_back(p.value());
         }
-        ind.ignoraCaixa = lx.valor(k, 3, TipoCampo::Texto).toString().contains("pcp.nocase");
+        ind.ignoraCaixa =
+            lx.valor(k, 3, TipoCampo::Texto).toString().contains("COLLATE nocase") ||
+            lx.valor(k, 3, TipoCampo::Texto).toString().contains("COLLATE pcp.nocase");
         if (ind.nome == "PK") {
             ind.nome.clear();
             info.temPrimario = true;
@@ -680,8 +689,20 @@ std::shared_ptr<const InfoTabela> BancoPostgres::tabela(const QString& nomeArqui
     const QString nome = NomeTabelaNormalizado(nomeArquivo);
     const QString chave = (esquema + '.' + nome).toUpper();
     auto it = infos_.constFind(chave);
-    if (it != infos_.constEnd())
-        return it.value();
+    if (it != infos_.constEnd()) {
+        // Any change of the table's definition, by any station, gives its
+        // catalogue row a new version.
+        const auto versao = versoes_.value(chave);
+        Instrucao& v = preparar("SELECT xmin::text = ? FROM pg_class WHERE oid = ?::bigint::oid");
+        v.vincular(1, versao.second);
+        v.vincular(2, versao.first);
+        LoteLinhas l;
+        v.ler(l, false, 1);
+        if (l.linhas() == 1 && l.valor(0, 0, TipoCampo::Logico).toBool())
+            return it.value();
+        infos_.remove(chave);
+        camposPorTabela_.remove(quint64(versao.first));
+    }
     InfoTabela info = lerInfo(nome, esquema);
     const DefTabela* def = CatalogoTabelas::buscar(nome);
     if (info.nome.isEmpty()) {

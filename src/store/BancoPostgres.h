@@ -89,4 +89,5 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Instrucao>> cache_;
     QHash<QString, std::shared_ptr<const InfoTabela>> infos_; // upper(schema.name)
     QHash<quint64, QList<DefCampo>> camposPorTabela_;         // table OID -> declared fields
+    QHash<QString, QPair<qint64, QString>> versoes_;          // upper(schema.name) -> OID, xmin
 };

@@ -146,6 +146,19 @@ bool palavraReservada(const Token& k) {
     return k.tipo != Tipo::Ident || palavras.contains(k.upper());
 }
 
+// SQL's own words, which a field of the same name never shadows.
+bool palavraSql(const Token& k) {
+    static const QSet<QString> palavras = {
+        "SELECT", "FROM",    "WHERE",   "AND",    "OR",    "NOT",    "NULL",   "IS",     "IN",
+        "LIKE",   "BETWEEN", "ORDER",   "BY",     "GROUP", "HAVING", "AS",     "ON",     "JOIN",
+        "INNER",  "LEFT",    "RIGHT",   "OUTER",  "FULL",  "CROSS",  "UNION",  "ALL",    "DISTINCT",
+        "INSERT", "INTO",    "VALUES",  "UPDATE", "SET",   "DELETE", "CASE",   "WHEN",   "THEN",
+        "ELSE",   "END",     "ASC",     "DESC",   "LIMIT", "EXISTS", "ESCAPE", "TRUE",   "FALSE",
+        "ALTER",  "TABLE",   "ADD",     "COLUMN", "DROP",  "CREATE", "INDEX",  "OFFSET", "NULLS",
+        "FIRST",  "LAST",    "COLLATE", "CAST",   "ANY",   "SOME",   "USING",  "NATURAL"};
+    return palavras.contains(k.upper());
+}
+
 // What a closing parenthesis must become, per open parenthesis.
 enum class Fecho { Normal, Extract, Substring };
 
@@ -153,7 +166,8 @@ struct Tradutor {
     const std::vector<Token>& t;
     DialetoSql::Alvo alvo = DialetoSql::Alvo::Sqlite;
     const std::function<DialetoSql::Referencia(const QString&)>* resolver = nullptr;
-    QSet<QString> datasLivres; // date fields of a cursor's filter
+    QSet<QString> datasLivres;           // date fields of a cursor's filter
+    QHash<QString, QString> nomesCampos; // upper -> stored spelling, for the server
     QStringList parametros;
     struct Escrito {
         QString nome;       // the table as written
@@ -264,6 +278,8 @@ struct Tradutor {
             if (!resolver || !*resolver)
                 throw ErroBanco("Table references are not allowed here: " + nome);
             referencias.push_back((*resolver)(nome));
+            for (const QString& c : referencias.back().colunas)
+                nomesCampos.insert(c.toUpper(), c);
             referenciaDe[i] = referencias.size() - 1;
             sqlTabela[i] = referencias.back().sql;
             QString simples = nome.section('\\', -1).section('/', -1);
@@ -563,6 +579,10 @@ struct Tradutor {
                     i = p;
                 } else if (topo == Fecho::Substring && (k.eh("FROM") || k.eh("FOR"))) {
                     out += ",";
+                } else if (alvo == DialetoSql::Alvo::Postgres && !abre && !palavraSql(k) &&
+                           nomesCampos.contains(k.upper())) {
+                    // The server keeps a field's spelling; SQL names it in any case.
+                    out += '"' + nomesCampos.value(k.upper()) + '"';
                 } else {
                     out += k.texto;
                 }
@@ -600,13 +620,12 @@ struct Tradutor {
 };
 
 // "Y BOOLEAN" of an ALTER TABLE ... ADD: the field and the check of its type.
-QString colunaComVerificacao(const QString& declaracao, DialetoSql::Alvo alvo) {
+QString colunaComVerificacao(const QString& declaracao, DialetoSql::Alvo alvo, DefCampo& c) {
     static const QRegularExpression re("^\\s*(\"(?:[^\"]|\"\")+\"|\\w+)\\s+(.+?)\\s*$",
                                        QRegularExpression::DotMatchesEverythingOption);
     const auto m = re.match(declaracao);
     if (!m.hasMatch() || m.captured(2).contains("CHECK", Qt::CaseInsensitive))
         return declaracao.trimmed();
-    DefCampo c;
     c.nome = m.captured(1);
     if (c.nome.startsWith('"'))
         c.nome = c.nome.mid(1, c.nome.size() - 2).replace("\"\"", "\"");
@@ -665,9 +684,16 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
             size_t col = tr.proximo(acao + 1);
             if (col < ate && t[col].eh("COLUMN"))
                 col = tr.proximo(col + 1);
+            DefCampo campo;
             r.instrucoes << "ALTER TABLE " + destino + " ADD COLUMN " +
-                                colunaComVerificacao(tr.traduzir(col, ate), alvo);
+                                colunaComVerificacao(tr.traduzir(col, ate), alvo, campo);
             r.parametrosInstrucao << QStringList();
+            if (alvo == Alvo::Postgres && !campo.nome.isEmpty()) {
+                // The server keeps a field's declared type as its comment.
+                r.instrucoes << "COMMENT ON COLUMN " + destino + '.' + CitarNome(campo.nome) +
+                                    " IS '" + TipoDeclaradoDe(campo) + '\'';
+                r.parametrosInstrucao << QStringList();
+            }
         }
         return r;
     }
@@ -693,7 +719,7 @@ DialetoSql::Traducao DialetoSql::traduzir(const QString& sql,
     return r;
 }
 
-QString DialetoSql::traduzirExpressao(const QString& expressao, const QSet<QString>& datas,
+QString DialetoSql::traduzirExpressao(const QString& expressao, const Referencia& campos,
                                       Alvo alvo) {
     const std::vector<Token> t = tokenizar(expressao);
     for (const Token& k : t)
@@ -702,8 +728,10 @@ QString DialetoSql::traduzirExpressao(const QString& expressao, const QSet<QStri
                             expressao);
     Tradutor tr(t);
     tr.alvo = alvo;
-    for (const QString& d : datas)
+    for (const QString& d : campos.datas)
         tr.datasLivres.insert(d.toUpper());
+    for (const QString& c : campos.colunas)
+        tr.nomesCampos.insert(c.toUpper(), c);
     try {
         return tr.traduzir(0, t.size()).trimmed();
     } catch (const ErroBanco& e) {

@@ -48,10 +48,11 @@ struct Traducao {
 Traducao traduzir(const QString& sql, const std::function<Referencia(const QString&)>& tabela,
                   Alvo alvo = Alvo::Sqlite);
 
-// A cursor's filter over one table's fields: no table references, and no
-// comment, ";" or unbalanced parenthesis, so it cannot reach beyond the
-// parentheses the cursor puts around it. `datas` are the date fields.
-QString traduzirExpressao(const QString& expressao, const QSet<QString>& datas = {},
+// A cursor's filter over one table's fields (`campos`: its fields and date
+// fields; its sql is not used): no table references, and no comment, ";"
+// or unbalanced parenthesis, so it cannot reach beyond the parentheses the
+// cursor puts around it.
+QString traduzirExpressao(const QString& expressao, const Referencia& campos = {},
                           Alvo alvo = Alvo::Sqlite);
 
 } // namespace DialetoSql

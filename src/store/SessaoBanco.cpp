@@ -118,6 +118,14 @@ bool SessaoBanco::existeDiretorio(const QString& diretorioArmazenado) {
     }
 }
 
+QString SessaoBanco::localDiretorio(const QString& diretorioArmazenado) const {
+    const ServidorBanco servidor = d->servidor();
+    if (!servidor.valido())
+        return QDir::toNativeSeparators(Caminhos::atual().resolver(diretorioArmazenado));
+    return "esquema " + EsquemaDoDiretorio(diretorioArmazenado) + " do servidor " + servidor.host +
+           (servidor.porta.isEmpty() ? QString() : ':' + servidor.porta) + '/' + servidor.base;
+}
+
 void SessaoBanco::criarDiretorio(const QString& diretorioArmazenado) {
     if (!noServidor()) {
         if (!QDir().mkpath(Caminhos::atual().resolver(diretorioArmazenado)))

@@ -49,6 +49,9 @@ public:
     // schema on the server), and making one.
     bool existeDiretorio(const QString& diretorioArmazenado);
     void criarDiretorio(const QString& diretorioArmazenado);
+    // Where a directory's database lives, for messages: the host folder, or
+    // "esquema x do servidor y".
+    QString localDiretorio(const QString& diretorioArmazenado) const;
 
     // True when the table exists; never creates the database or the table.
     // `tabela` may be a full path, which names its own directory.

@@ -60,7 +60,7 @@ void Tabela::abrir() {
     colunasSelect_ = rowid_ + ", " + cols.join(", ");
     prepararIndice();
     if (!filtro_.isEmpty())
-        filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposData(), banco_->alvo());
+        filtroSql_ = DialetoSql::traduzirExpressao(filtro_, camposFiltro(), banco_->alvo());
     sessao_->registrar(this);
     estado_ = EstadoDados::Navegando;
     if (mestre_)
@@ -105,11 +105,13 @@ void Tabela::prepararIndice() {
     }
 }
 
-QSet<QString> Tabela::camposData() const {
-    QSet<QString> r;
-    for (const auto& c : colunas_)
+DialetoSql::Referencia Tabela::camposFiltro() const {
+    DialetoSql::Referencia r;
+    for (const auto& c : colunas_) {
+        r.colunas << c.nome;
         if (c.tipo == TipoCampo::Data)
-            r.insert(c.nome.toUpper());
+            r.datas.insert(c.nome.toUpper());
+    }
     return r;
 }
 
@@ -646,7 +648,7 @@ void Tabela::setFiltro(const QString& filtro) {
     filtroSql_ =
         filtro_.isEmpty()
             ? QString()
-            : DialetoSql::traduzirExpressao(filtro_, camposData(),
+            : DialetoSql::traduzirExpressao(filtro_, camposFiltro(),
                                             banco_ ? banco_->alvo() : DialetoSql::Alvo::Sqlite);
     if (estado_ != EstadoDados::Inativo)
         primeiro();

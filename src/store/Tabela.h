@@ -17,6 +17,7 @@
 #pragma once
 
 #include "ConjuntoDados.h"
+#include "DialetoSql.h"
 
 #include <QSet>
 #include <QVariantList>
@@ -113,7 +114,7 @@ private:
     void ficarVazio();
     quint64 posicaoTrava() const;
     QVariantList valoresMestre() const;
-    QSet<QString> camposData() const;
+    DialetoSql::Referencia camposFiltro() const;
     QString expr(const QString& coluna, bool semCaixa) const;
 
     QString nomeTabela_;

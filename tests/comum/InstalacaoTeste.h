@@ -6,9 +6,16 @@
 #include "session/DialogosRoteirizados.h"
 #include "session/Relogio.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+// The alias lines of a directory: on the file store "PATH=dir"; when the
+// tests run against a server (PCP_TESTE_SERVIDOR=host:porta/base) its
+// "SERVER NAME=" line first.
+QStringList LinhasAlias(const QString& diretorio);
+bool TestesNoServidor();
 
 class InstalacaoTeste : public ::testing::Test {
 protected:
@@ -17,7 +24,8 @@ protected:
 
     // Host path of a stored path ("C:\EMPRESA1" -> /tmp/.../C/EMPRESA1).
     QString host(const QString& caminho) const;
-    // Creates a company directory (stored form) on the mapped drive.
+    // Creates a company directory (stored form) on the mapped drive, and
+    // its schema when the tests run against a server.
     void criarDiretorio(const QString& caminho) const;
 
     QTemporaryDir raiz;

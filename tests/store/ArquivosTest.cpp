@@ -27,6 +27,8 @@ class Arquivos : public InstalacaoTeste {
 protected:
     void SetUp() override {
         InstalacaoTeste::SetUp();
+        if (TestesNoServidor())
+            GTEST_SKIP() << "files and locks of the directory store";
         Definicao("TesteArq").longInt("Codigo").texto("Nome", 20).chave({"Codigo"}).registrar();
         a.abrir();
         incluir(a, 1, "um");
@@ -79,7 +81,7 @@ TEST_F(Arquivos, ADatabaseFileDeletedOrReplacedRefusesTheNextPost) {
 // lock station 1 holds: station 1 must then fail instead of overwriting.
 TEST_F(Arquivos, ALockFileReplacedMakesTheHoldersPostFail) {
     SessaoBanco antiga; // a station connected before the replacement
-    antiga.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+    antiga.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
     Tabela c("TesteArq", &antiga);
     c.abrir();
 
@@ -90,7 +92,7 @@ TEST_F(Arquivos, ALockFileReplacedMakesTheHoldersPostFail) {
     ASSERT_GE(filho, 0);
     if (filho == 0) {
         SessaoBanco estacao2;
-        estacao2.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+        estacao2.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
         Tabela b("TesteArq", &estacao2);
         b.abrir();
         b.editar();
@@ -127,7 +129,7 @@ TEST_F(Arquivos, ADirectoryThatCannotBeWrittenIsReadAndRefusesPosts) {
         if (root && setuid(65534) != 0)
             _exit(2);
         SessaoBanco estacao;
-        estacao.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+        estacao.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
         Tabela t("TesteArq", &estacao);
         QStringList r;
         r << falha([&] { t.abrir(); }) << t.campo("Nome").texto();

@@ -18,7 +18,7 @@ class Concorrencia : public InstalacaoTeste {
 protected:
     void SetUp() override {
         InstalacaoTeste::SetUp();
-        estacao2.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+        estacao2.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
         Definicao("TesteConc").longInt("Codigo").texto("Nome", 20).chave({"Codigo"}).registrar();
         a.abrir();
         for (int i : {10, 20, 30}) {

@@ -95,9 +95,9 @@ TEST(DialetoSql, FiltersCannotReachBeyondTheirParentheses) {
     };
     for (const char* f : ruins)
         EXPECT_THROW(DialetoSql::traduzirExpressao(f), ErroBanco) << f;
-    EXPECT_EQ(
-        DialetoSql::traduzirExpressao("Dia >= '01.03.2026' and Nome <> '01.03.2026'", {"DIA"}),
-        "Dia >= '2026-03-01' and Nome <> '01.03.2026'");
+    EXPECT_EQ(DialetoSql::traduzirExpressao("Dia >= '01.03.2026' and Nome <> '01.03.2026'",
+                                            {"", {"Dia", "Nome"}, {"DIA"}}),
+              "Dia >= '2026-03-01' and Nome <> '01.03.2026'");
     const QString nul = QString("UPDATE X SET Nome = 'a'") + QChar(0) + " WHERE Codigo = 1";
     EXPECT_THROW(traduzir(nul), ErroBanco);
 }

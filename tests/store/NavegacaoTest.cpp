@@ -92,8 +92,10 @@ TEST_F(Navegacao, CaseInsensitiveIndexOrdersAndFindsByName) {
     QStringList nomes;
     for (t.primeiro(); !t.eof(); t.proximo())
         nomes << t.campo("Nome").texto();
-    // ASCII case folding; the accented name sorts by its code point.
-    EXPECT_EQ(nomes.join(','), ",ALFA,beta,sem codigo,sem grupo,Ágata,alfa");
+    // The file folds ASCII letters only, so the accented name sorts by its
+    // code point; the server folds case and accents alike.
+    EXPECT_EQ(nomes.join(','), TestesNoServidor() ? ",Ágata,ALFA,beta,sem codigo,sem grupo,alfa"
+                                                  : ",ALFA,beta,sem codigo,sem grupo,Ágata,alfa");
     EXPECT_TRUE(t.localizarChave({1, "alfa"}));
     EXPECT_EQ(t.campo("Codigo").inteiro(), 1);
     EXPECT_EQ(t.campo("Grupo").texto(), "A");

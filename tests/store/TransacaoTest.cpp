@@ -20,7 +20,7 @@ class Transacao : public InstalacaoTeste {
 protected:
     void SetUp() override {
         InstalacaoTeste::SetUp();
-        estacao2.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+        estacao2.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
         Definicao("TesteTr").longInt("Codigo").texto("Nome", 20).chave({"Codigo"}).registrar();
         a.abrir();
         incluir(a, 1, "um");
@@ -123,7 +123,7 @@ TEST_F(Transacao, AStationKilledInsideLeavesNoneOfIt) {
     if (filho == 0) {
         close(canal[0]);
         SessaoBanco estacao3;
-        estacao3.definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+        estacao3.definirAlias("Orvalo", LinhasAlias("C:\\EMPRESA1"));
         Tabela c("TesteTr", &estacao3);
         c.abrir();
         TransacaoBanco tr("Orvalo", &estacao3);

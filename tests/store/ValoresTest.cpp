@@ -203,7 +203,11 @@ TEST_F(Valores, TheFileItselfRefusesWhatAFieldCannotHold) {
     } casos[] = {
         {"UPDATE TesteVal SET Nome = '12345678901'",
          "Valor inválido para o campo Nome (texto de até 10 caracteres)"},
-        {"UPDATE TesteVal SET Numero = 'abc'", "Valor inválido para o campo Numero (número)"},
+        // The server refuses a text its type cannot read before any check.
+        {"UPDATE TesteVal SET Numero = 'abc'",
+         TestesNoServidor() ? "Valor inválido: invalid input syntax for type double precision: "
+                              "\"abc\""
+                            : "Valor inválido para o campo Numero (número)"},
         {"UPDATE TesteVal SET Dia = '31.02.2026'",
          "Valor inválido para o campo Dia (data de 01/01/0001 a 31/12/9999)"},
         {"UPDATE TesteVal SET Dia = '2026-02-31'",
@@ -212,7 +216,9 @@ TEST_F(Valores, TheFileItselfRefusesWhatAFieldCannotHold) {
          "Valor inválido para o campo Curto (inteiro de -32768 a 32767)"},
         {"UPDATE TesteVal SET Longo = 1.5",
          "Valor inválido para o campo Longo (inteiro de -2147483648 a 2147483647)"},
-        {"UPDATE TesteVal SET Ativo = 'True'", "Valor inválido para o campo Ativo (lógico)"},
+        {"UPDATE TesteVal SET Ativo = 'True'",
+         TestesNoServidor() ? "Valor inválido: invalid input syntax for type integer: \"True\""
+                            : "Valor inválido para o campo Ativo (lógico)"},
         {"UPDATE TesteVal SET Hora = '25:00:00'", "Valor inválido para o campo Hora (hora)"},
         {"UPDATE TesteVal SET Dinheiro = 1e16",
          "Valor inválido para o campo Dinheiro (valor com até quatro decimais)"},
@@ -223,6 +229,8 @@ TEST_F(Valores, TheFileItselfRefusesWhatAFieldCannotHold) {
                       "'29.02.2028', Curto = '12', Ativo = True"),
               "");
     EXPECT_EQ(TextoTabela("TesteVal"), "1|12||1.5||1234567890|29/02/2028|||True|");
+    if (TestesNoServidor())
+        return;
     // Another program writing to the file meets the same rules.
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(host("C:\\EMPRESA1") + "/PCP.sqlite").constData(), &db);
@@ -233,6 +241,8 @@ TEST_F(Valores, TheFileItselfRefusesWhatAFieldCannotHold) {
 }
 
 TEST_F(Valores, AnOlderFileGainsTheChecksAndKeepsEveryRow) {
+    if (TestesNoServidor())
+        GTEST_SKIP() << "files written by an earlier version of the directory store";
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(host("C:\\EMPRESA1") + "/PCP.sqlite").constData(), &db);
     for (const char* sql : {

@@ -4,6 +4,7 @@
 #include "DataDigitada.h"
 #include "DataValida.h"
 #include "Dialogos.h"
+#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ModeloLinhas.h"
@@ -15,7 +16,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,7 +54,7 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
     : QWidget(parent), dados_(sessao) {
     setObjectName("TfoConsFormula");
     setWindowTitle("Consulta de Formulas");
-    resize(760, 520);
+    resize(860, 540);
 
     auto* g = new QGridLayout;
     auto rotulo = [&](const QString& texto, int linha, int coluna) {
@@ -133,6 +133,8 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->setWordWrap(false);
+    grade_->setTabKeyNavigation(false);
     grade_->verticalHeader()->hide();
     grade_->horizontalHeader()->setStretchLastSection(true);
     grade_->setColumnWidth(0, 80);
@@ -148,8 +150,7 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
          {todosProdutos_, todosClientes_, companias_, todasOrigens_, todosMatizadores_})
         connect(c, &QCheckBox::toggled, this, &TfoConsFormula::habilitarEscolhas);
     habilitarEscolhas();
-    for (QWidget* w : findChildren<QWidget*>())
-        w->installEventFilter(this);
+    InstalarEnterAvanca(*this);
 }
 
 bool TfoConsFormula::abrir() {
@@ -244,19 +245,4 @@ void TfoConsFormula::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     if (!evento->spontaneous())
         abrir();
-}
-
-bool TfoConsFormula::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || objeto == grade_)
-        return false;
-    const int tecla = static_cast<QKeyEvent*>(evento)->key();
-    if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)
-        return false;
-    // Enter on a button presses it; anywhere else it moves on.
-    if (auto* b = qobject_cast<QPushButton*>(objeto)) {
-        b->click();
-        return true;
-    }
-    focusNextChild();
-    return true;
 }

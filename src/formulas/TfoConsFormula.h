@@ -33,7 +33,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void habilitarEscolhas();

@@ -2,6 +2,7 @@
 
 #include "Botao.h"
 #include "Dialogos.h"
+#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "JanelaModal.h"
 #include "ModeloLinhas.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -37,6 +37,8 @@ QTableView* lista(const QString& nome, ModeloLinhas* modelo, QWidget* pai) {
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setWordWrap(false);
+    g->setTabKeyNavigation(false);
     g->verticalHeader()->hide();
     g->horizontalHeader()->setStretchLastSection(true);
     g->setColumnWidth(0, 80);
@@ -102,6 +104,7 @@ TfoFichaSeguranca::TfoFichaSeguranca(SessaoBanco* sessao, QWidget* parent)
             &TfoFichaSeguranca::produtoMudou);
     for (QLineEdit* e : {codigo_, nome_, formula_})
         e->installEventFilter(this);
+    InstalarEnterAvanca(*this);
 }
 
 bool TfoFichaSeguranca::abrir() {
@@ -287,12 +290,6 @@ bool TfoFichaSeguranca::eventFilter(QObject* objeto, QEvent* evento) {
             entrarCodigo();
         else if (objeto == nome_)
             entrarNome();
-    } else if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
     }
     return QWidget::eventFilter(objeto, evento);
 }

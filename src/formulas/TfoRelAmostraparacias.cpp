@@ -6,6 +6,7 @@
 #include "DataValida.h"
 #include "Dialogos.h"
 #include "Dinheiro.h"
+#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ImpressoraTexto.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -40,6 +40,7 @@ TfoRelAmostraparacias::TfoRelAmostraparacias(SessaoBanco* sessao, QWidget* paren
     : QWidget(parent), sessao_(sessao) {
     setObjectName("TfoRelAmostraparacias");
     setWindowTitle("Relação de amostras para cias");
+    setMinimumWidth(440);
 
     inicio_ = campoData("DataIni", this);
     fim_ = campoData("DataFim", this);
@@ -69,8 +70,7 @@ TfoRelAmostraparacias::TfoRelAmostraparacias(SessaoBanco* sessao, QWidget* paren
     layout->addLayout(campos);
     layout->addWidget(progresso_);
     layout->addLayout(botoes);
-    for (QLineEdit* e : {inicio_, fim_, dataDolar_})
-        e->installEventFilter(this);
+    InstalarEnterAvanca(*this);
 }
 
 void TfoRelAmostraparacias::ok() {
@@ -133,15 +133,4 @@ void TfoRelAmostraparacias::showEvent(QShowEvent* evento) {
         dataDolar_->setText(DataTexto(ultimo));
     }
     inicio_->setFocus();
-}
-
-bool TfoRelAmostraparacias::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
 }

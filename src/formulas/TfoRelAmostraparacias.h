@@ -21,7 +21,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     SessaoBanco* sessao_;

@@ -3,6 +3,7 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
+#include "EnterAvanca.h"
 #include "Etiquetas.h"
 #include "ImpressoraTexto.h"
 #include "RelatorioTexto.h"
@@ -10,7 +11,6 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -26,7 +26,6 @@ TfoRelEtiquetas::TfoRelEtiquetas(QWidget* parent) : QWidget(parent) {
         *e = new QLineEdit(this);
         (*e)->setMaxLength(18);
         (*e)->setMinimumWidth((*e)->fontMetrics().horizontalAdvance(QString(19, 'M')));
-        (*e)->installEventFilter(this);
     }
     linha1_->setObjectName("Linha1");
     linha2_->setObjectName("Linha2");
@@ -40,6 +39,7 @@ TfoRelEtiquetas::TfoRelEtiquetas(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addLayout(botoes);
+    InstalarEnterAvanca(*this);
 }
 
 void TfoRelEtiquetas::ok() {
@@ -65,15 +65,4 @@ void TfoRelEtiquetas::showEvent(QShowEvent* evento) {
         cfg.Largura = 80;
         cfg.Linha = 99;
     });
-}
-
-bool TfoRelEtiquetas::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
 }

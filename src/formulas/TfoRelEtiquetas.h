@@ -17,7 +17,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     QLineEdit* linha1_;

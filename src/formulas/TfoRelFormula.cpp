@@ -4,6 +4,7 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
+#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ImpressoraTexto.h"
@@ -15,7 +16,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -64,6 +64,8 @@ TfoRelFormula::TfoRelFormula(SessaoBanco* sessao, QWidget* parent)
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->setWordWrap(false);
+    grade_->setTabKeyNavigation(false);
     grade_->verticalHeader()->hide();
     grade_->horizontalHeader()->setStretchLastSection(true);
     grade_->setColumnWidth(0, 80);
@@ -82,9 +84,7 @@ TfoRelFormula::TfoRelFormula(SessaoBanco* sessao, QWidget* parent)
     layout->addLayout(campos);
     layout->addWidget(grade_, 1);
     layout->addLayout(botoes);
-
-    for (QWidget* w : {static_cast<QWidget*>(inicial_), static_cast<QWidget*>(final_)})
-        w->installEventFilter(this);
+    InstalarEnterAvanca(*this);
 }
 
 bool TfoRelFormula::abrir() {
@@ -175,15 +175,4 @@ void TfoRelFormula::showEvent(QShowEvent* evento) {
 void TfoRelFormula::closeEvent(QCloseEvent* evento) {
     dados_.fechar();
     QWidget::closeEvent(evento);
-}
-
-bool TfoRelFormula::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
 }

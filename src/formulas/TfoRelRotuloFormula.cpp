@@ -3,6 +3,7 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
+#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "ImpressoraTexto.h"
 #include "ModeloLinhas.h"
@@ -18,7 +19,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +54,8 @@ TfoRelRotuloFormula::TfoRelRotuloFormula(SessaoBanco* sessao, QWidget* parent)
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->setWordWrap(false);
+    grade_->setTabKeyNavigation(false);
     grade_->verticalHeader()->hide();
     grade_->horizontalHeader()->setStretchLastSection(true);
     grade_->setColumnWidth(0, 80);
@@ -127,8 +129,7 @@ TfoRelRotuloFormula::TfoRelRotuloFormula(SessaoBanco* sessao, QWidget* parent)
     connect(pesquisa_, &QLineEdit::textEdited, this, &TfoRelRotuloFormula::pesquisar);
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoRelRotuloFormula::seguirLista);
-    for (QWidget* w : findChildren<QLineEdit*>())
-        w->installEventFilter(this);
+    InstalarEnterAvanca(*this);
 }
 
 bool TfoRelRotuloFormula::abrir() {
@@ -284,15 +285,4 @@ void TfoRelRotuloFormula::closeEvent(QCloseEvent* evento) {
     }
     dados_.fechar();
     QWidget::closeEvent(evento);
-}
-
-bool TfoRelRotuloFormula::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
 }

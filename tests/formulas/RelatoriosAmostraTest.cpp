@@ -6,6 +6,11 @@
 
 #include "Etiquetas.h"
 #include "TfoRelAmostraparacias.h"
+#include "TfoRelEtiquetas.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 
 namespace {
 class RelatoriosAmostraTest : public RelatorioFormulaTeste {
@@ -113,4 +118,21 @@ TEST_F(RelatoriosAmostraTest, FolhaDeEtiquetasComQuatroFileirasDeQuatro) {
         const bool temTexto = l == 7 || l == 16 || l == 26 || l == 35;
         EXPECT_EQ(p[0][l - 1], temTexto ? cheia : " ") << l;
     }
+}
+
+TEST_F(RelatoriosAmostraTest, EnterPassaAoCampoSeguinteEApertaOBotao) {
+    TfoRelEtiquetas janelaEtiquetas;
+    auto enter = [](QWidget* w) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    auto* linha1 = janelaEtiquetas.findChild<QLineEdit*>("Linha1");
+    janelaEtiquetas.show();
+    QApplication::setActiveWindow(&janelaEtiquetas);
+    linha1->setFocus();
+    linha1->setText("AMOSTRA");
+    enter(linha1);
+    EXPECT_EQ(QApplication::focusWidget(), janelaEtiquetas.findChild<QLineEdit*>("Linha2"));
+    enter(janelaEtiquetas.findChild<QPushButton*>("OK"));
+    EXPECT_EQ(paginas(37).value(0).value(6), QString("      AMOSTRA       ").repeated(4));
 }

@@ -15,8 +15,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <functional>
 
 namespace {
 const char* const SqlProdutos =
@@ -65,7 +63,9 @@ const Linha Medidas[] = {
 // Writes the sheet with a cursor, one block per line.
 class Escritor {
 public:
-    Escritor(QTextDocument& doc, const QFont& fonte) : cursor_(&doc), fonte_(fonte) {}
+    // `dpiDocumento`: the resolution the document's lengths are given in.
+    Escritor(QTextDocument& doc, const QFont& fonte, qreal dpiDocumento)
+        : cursor_(&doc), fonte_(fonte), dpi_(dpiDocumento) {}
 
     void titulo(const QString& texto) {
         QTextBlockFormat b;
@@ -103,10 +103,8 @@ public:
         cursor_.insertText(nome + "\t" + percentual, normal());
     }
 
-    // Points in the document's units.
-    std::function<qreal(qreal)> pontos;
-
 private:
+    qreal pontos(qreal p) const { return p * dpi_ / 72.0; }
     void novoBloco(const QTextBlockFormat& b) { cursor_.insertBlock(b, normal()); }
     QTextCharFormat normal() const {
         QTextCharFormat c;
@@ -116,6 +114,7 @@ private:
 
     QTextCursor cursor_;
     QFont fonte_;
+    qreal dpi_;
 };
 } // namespace
 
@@ -192,8 +191,7 @@ std::unique_ptr<QTextDocument> MontarFichaSeguranca(const ConteudoFicha& ficha,
     // pixels of the screen's logical resolution and scaled by the device.
     const QScreen* tela = QGuiApplication::primaryScreen();
     const qreal dpiDocumento = tela ? qRound(tela->logicalDotsPerInchY()) : 100;
-    Escritor e(*doc, fonte);
-    e.pontos = [dpiDocumento](qreal p) { return p * dpiDocumento / 72.0; };
+    Escritor e(*doc, fonte, dpiDocumento);
     e.titulo("FICHA RESUMIDA DE SEGURANÇA DE PRODUTOS");
     e.secao("1)Nome comercial do produto:", ficha.nomeComercial);
     bool primeira = true;

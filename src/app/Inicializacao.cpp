@@ -16,7 +16,11 @@
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
 #include "formulas/TfoCadResptec.h"
+#include "formulas/TfoConsFormula.h"
 #include "formulas/TfoParametrizacao.h"
+#include "formulas/TfoRelAmostraparacias.h"
+#include "formulas/TfoRelFormula.h"
+#include "formulas/TfoRelRotuloFormula.h"
 #include "products/TLimiteCodigo.h"
 
 // The order is the system's: the three data modules, then the company
@@ -42,6 +46,13 @@ void CriarModulos(Modulos& m) {
     m.criar<TMenuFilial>();
     m.criar<TFoCadMatizador>();
     m.criar<TfoParametrizacao>();
-    m.criar<TfoCadFormula>(formulas);
+    TfoCadFormula& cadFormula = m.criar<TfoCadFormula>(formulas);
     m.criar<TfoCorrigeCustoFormula>();
+    m.criar<TfoConsFormula>();
+    m.criar<TfoRelAmostraparacias>();
+    m.criar<TfoRelFormula>();
+    TfoRelRotuloFormula& rotulo = m.criar<TfoRelRotuloFormula>();
+    // A saved formula goes on to its sample labels.
+    cadFormula.definirAposGravar(
+        [&rotulo](const QString& numero) { rotulo.abrirDoCadastro(numero); });
 }

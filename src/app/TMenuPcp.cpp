@@ -11,7 +11,13 @@
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
 #include "formulas/TfoCadResptec.h"
+#include "formulas/TfoConsFormula.h"
+#include "formulas/TfoFichaSeguranca.h"
 #include "formulas/TfoParametrizacao.h"
+#include "formulas/TfoRelAmostraparacias.h"
+#include "formulas/TfoRelEtiquetas.h"
+#include "formulas/TfoRelFormula.h"
+#include "formulas/TfoRelRotuloFormula.h"
 
 #include "session/Sessao.h"
 
@@ -62,12 +68,12 @@ const EntradaMenu Entradas[] = {
     {"Cadastros", "Sair", [](TMenuPcp& m) { m.close(); }},
     {"Movimento", "Ordem de Serviço", nullptr},
     {"Consulta", "Custos", Abrir<TfoConsCusto>},
-    {"Consulta", "Formulas", nullptr},
-    {"Relatorios", "Amostras para cias", nullptr},
-    {"Relatorios", "Formulas", nullptr},
-    {"Relatorios", "Rótulos de Amostra", nullptr},
-    {"Relatorios", "Etiquetas", nullptr},
-    {"Relatorios", "Ficha de Segurança", nullptr},
+    {"Consulta", "Formulas", Abrir<TfoConsFormula>},
+    {"Relatorios", "Amostras para cias", Abrir<TfoRelAmostraparacias>},
+    {"Relatorios", "Formulas", Abrir<TfoRelFormula>},
+    {"Relatorios", "Rótulos de Amostra", Abrir<TfoRelRotuloFormula>},
+    {"Relatorios", "Etiquetas", AbrirCriando<TfoRelEtiquetas>},
+    {"Relatorios", "Ficha de Segurança", AbrirCriando<TfoFichaSeguranca>},
     {"Utilitarios", "Grava Custo na Lista 6", [](TMenuPcp&) { GravarCustoLista6(); }},
     // Asks access code 101 before showing the window.
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},

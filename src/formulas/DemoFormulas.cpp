@@ -70,6 +70,26 @@ const int clientes[] = {1, 2, 3};
 
 constexpr int QuantidadeFormulas = 36;
 
+// Samples made last month for the companies (clients 4 and 5, whose trade
+// names begin with "*"), after the regular formulas.
+struct AmostraCia {
+    int numero;
+    int cliente;
+    int base;
+    int pigmento;
+    const char* cor;
+    int dia; // of last month
+};
+
+const AmostraCia amostrasCias[] = {
+    {37, 4, 0, 1005, "AZUL PETROLEO", 5},
+    {38, 4, 1, 1006, "VERDE OLIVA", 12},
+    {39, 5, 2, 1002, "VERMELHO COLONIAL", 18},
+    {40, 5, 0, 1004, "CINZA GRAFITE", 25},
+};
+
+constexpr int UltimaFormulaDemo = 40;
+
 void codigosNomes(const QString& banco, const QString& tabela, const CodigoNome* linhas,
                   int quantas) {
     Tabela t(tabela);
@@ -101,6 +121,24 @@ void criarEmbalagens(const QString& banco) {
     }
 }
 
+void gravarComponentes(Tabela& fi, int filial, const QString& numero,
+                       const std::vector<Componente>& comps) {
+    std::vector<double> quantidades;
+    for (const Componente& c : comps)
+        quantidades.push_back(c.quantidade);
+    const std::vector<double> percentuais = CalcularPercentuais(quantidades);
+    for (size_t i = 0; i < comps.size(); ++i) {
+        fi.incluir();
+        fi.campo("Filial").definir(filial);
+        fi.campo("Formula").definir(numero);
+        fi.campo("OrdComp").definir(int(i + 1));
+        fi.campo("Componente").definir(comps[i].produto);
+        fi.campo("QUANTIDADE").definir(comps[i].quantidade);
+        fi.campo("Percentual").definir(percentuais[i]);
+        fi.gravar();
+    }
+}
+
 void criarFormula(Tabela& f, Tabela& fi, int filial, int n) {
     const Base& base = bases[n % 3];
     std::vector<Componente> comps = base.componentes;
@@ -113,7 +151,6 @@ void criarFormula(Tabela& f, Tabela& fi, int filial, int n) {
     std::vector<double> quantidades;
     for (const Componente& c : comps)
         quantidades.push_back(c.quantidade);
-    const std::vector<double> percentuais = CalcularPercentuais(quantidades);
     const QString numero = QString::number(n);
     const QDate hoje = Relogio::atual().hoje();
 
@@ -139,16 +176,40 @@ void criarFormula(Tabela& f, Tabela& fi, int filial, int n) {
         f.campo("Observacao").definir("Formula exclusiva do cliente; alterar so com autorizacao.");
     f.gravar();
 
-    for (size_t i = 0; i < comps.size(); ++i) {
-        fi.incluir();
-        fi.campo("Filial").definir(filial);
-        fi.campo("Formula").definir(numero);
-        fi.campo("OrdComp").definir(int(i + 1));
-        fi.campo("Componente").definir(comps[i].produto);
-        fi.campo("QUANTIDADE").definir(comps[i].quantidade);
-        fi.campo("Percentual").definir(percentuais[i]);
-        fi.gravar();
-    }
+    gravarComponentes(fi, filial, numero, comps);
+}
+
+void criarAmostraCia(Tabela& f, Tabela& fi, int filial, const AmostraCia& a) {
+    const Base& base = bases[a.base];
+    std::vector<Componente> comps = base.componentes;
+    comps.push_back({a.pigmento, 0.25});
+    std::vector<double> quantidades;
+    for (const Componente& c : comps)
+        quantidades.push_back(c.quantidade);
+    const QDate hoje = Relogio::atual().hoje();
+    const QDate dia = QDate(hoje.year(), hoje.month(), 1).addMonths(-1).addDays(a.dia - 1);
+    const QString numero = QString::number(a.numero);
+
+    f.incluir();
+    f.campo("Filial").definir(filial);
+    f.campo("Formula").definir(numero);
+    f.campo("Cod_Clifor").definir(a.cliente);
+    f.campo("Cod_Reduz").definir(base.produto);
+    f.campo("COR").definir(a.cor);
+    f.campo("DATACAD").definir(dia);
+    f.campo("CodResp").definir(1);
+    f.campo("QtdTotal").definir(TotalQuantidades(quantidades));
+    f.campo("PrecoEspecial").definir("N");
+    f.campo("Origem").definir("REPRESENTA");
+    f.campo("CodMatizador").definir(1);
+    f.campo("Amostra").definir(true);
+    f.campo("DataAmostra").definir(dia);
+    f.campo("Senha").definir(false);
+    f.campo("TotalItens").definir(int(comps.size()));
+    f.campo("Densidade").definir(base.densidade);
+    f.campo("Observacao").definir("Amostra enviada para aprovacao da cor.");
+    f.gravar();
+    gravarComponentes(fi, filial, numero, comps);
 }
 
 void avancarContador(const QString& banco, int filial) {
@@ -158,12 +219,12 @@ void avancarContador(const QString& banco, int filial) {
     if (!t.localizarChave({filial})) {
         t.incluir();
         t.campo("Filial").definir(filial);
-    } else if (t.campo("UltimaFormula").inteiro() >= QuantidadeFormulas) {
+    } else if (t.campo("UltimaFormula").inteiro() >= UltimaFormulaDemo) {
         return;
     } else {
         t.editar();
     }
-    t.campo("UltimaFormula").definir(QuantidadeFormulas);
+    t.campo("UltimaFormula").definir(UltimaFormulaDemo);
     t.gravar();
 }
 
@@ -183,5 +244,8 @@ void CriarDemoFormulas(const QString& banco, int filial) {
     for (int n = 1; n <= QuantidadeFormulas; ++n)
         if (!f.localizarChave({filial, QString::number(n)}))
             criarFormula(f, fi, filial, n);
+    for (const AmostraCia& a : amostrasCias)
+        if (!f.localizarChave({filial, QString::number(a.numero)}))
+            criarAmostraCia(f, fi, filial, a);
     avancarContador(banco, filial);
 }

@@ -1,8 +1,10 @@
 // Demonstration formula data of a new installation, for one branch:
 // responsible technicians, tinting machines, packaging, and three dozen
 // formulas of the demonstration paints for the demonstration clients, made
-// of the demonstration raw materials, some of them protected. Run after
-// CriarDemoProdutos and CriarDemoClifor, whose codes the formulas name.
+// of the demonstration raw materials, some of them protected, and last
+// month's samples for the companies (clients whose trade names begin with
+// "*"). Run after CriarDemoProdutos and CriarDemoClifor, whose codes the
+// formulas name.
 #pragma once
 
 #include <QString>

@@ -5,6 +5,7 @@
 #include "Tabela.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -197,6 +198,39 @@ const Produto produtos[] = {
      "9003"},
 };
 
+// Generic chemical names (NOME3) of the raw materials, printed on the
+// safety sheets.
+const std::pair<int, const char*> nomesGenericos[] = {
+    {1001, "DIOXIDO DE TITANIO"},
+    {1002, "OXIDO DE FERRO III"},
+    {1003, "OXIDO DE FERRO HIDRATADO"},
+    {1004, "NEGRO DE CARBONO"},
+    {1005, "FTALOCIANINA DE COBRE"},
+    {1006, "FTALOCIANINA DE COBRE CLORADA"},
+    {2001, "COPOLIMERO ESTIRENO ACRILICO"},
+    {2002, "RESINA ALQUIDICA"},
+    {2003, "POLIACETATO DE VINILA"},
+    {3001, "HIDROCARBONETOS ALIFATICOS"},
+    {3002, "XILENO"},
+    {3003, "AGUA"},
+    {3004, "2-BUTOXIETANOL"},
+    {4001, "CARBONATO DE CALCIO"},
+    {4002, "SILICATO DE ALUMINIO"},
+    {4003, "DISPERSAO ACRILICA PIGMENTADA"},
+    {4004, "DISPERSAO ACRILICA"},
+};
+
+// UN numbers (Cod_Onu) of the solvent-based paints: UN 1263, paint.
+const std::pair<int, const char*> codigosOnu[] = {{9003, "1263"}};
+
+template <size_t N>
+const char* procurar(const std::pair<int, const char*> (&lista)[N], int codigo) {
+    for (const auto& [c, texto] : lista)
+        if (c == codigo)
+            return texto;
+    return "";
+}
+
 void criarNiveis(const QString& banco, int filial) {
     for (int n = 1; n <= 5; ++n) {
         Tabela t("ESTNIV" + QString::number(n));
@@ -234,6 +268,8 @@ void CriarDemoProdutos(const QString& banco, int filial) {
             t.campo("Nivel" + QString::number(n + 1)).definir(p.niveis[n]);
         t.campo("Nivel6").definir(Formatar("%6.6d", {p.codigo}));
         t.campo("NOME1").definir(p.nome);
+        t.campo("NOME3").definir(procurar(nomesGenericos, p.codigo));
+        t.campo("Cod_Onu").definir(procurar(codigosOnu, p.codigo));
         t.campo("UNID_PAD").definir(p.unidade);
         t.campo("CONVERSAO").definir(1.0);
         t.campo("SIT_TRIBUT").definir(p.niveis[4] == QLatin1String("000002") ? "2" : "0");

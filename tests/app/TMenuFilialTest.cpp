@@ -5,6 +5,8 @@
 #include "app/TMenuFilial.h"
 #include "app/TMenuPcp.h"
 #include "app/TfoMenuEmpresa.h"
+#include "formulas/TfoFichaSeguranca.h"
+#include "formulas/TfoRelRotuloFormula.h"
 #include "services/ConfigImpressao.h"
 #include "session/Sessao.h"
 
@@ -130,18 +132,29 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Ordem de Serviço (desabilitada)\n"
                                                "Consulta\n"
                                                "  Custos\n"
-                                               "  Formulas (desabilitada)\n"
+                                               "  Formulas\n"
                                                "Relatorios\n"
-                                               "  Amostras para cias (desabilitada)\n"
-                                               "  Formulas (desabilitada)\n"
-                                               "  Rótulos de Amostra (desabilitada)\n"
-                                               "  Etiquetas (desabilitada)\n"
-                                               "  Ficha de Segurança (desabilitada)\n"
+                                               "  Amostras para cias\n"
+                                               "  Formulas\n"
+                                               "  Rótulos de Amostra\n"
+                                               "  Etiquetas\n"
+                                               "  Ficha de Segurança\n"
                                                "Utilitarios\n"
                                                "  Grava Custo na Lista 6\n"
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
                                                "  Corrige Custo Formula");
+}
+
+TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {
+    filial->ok();
+    EXPECT_NE(modulos->obter<TfoRelRotuloFormula>(), nullptr);
+    EXPECT_EQ(modulos->obter<TfoFichaSeguranca>(), nullptr);
+    filial->menu()->acao("Relatorios", "Ficha de Segurança")->trigger();
+    TfoFichaSeguranca* ficha = modulos->obter<TfoFichaSeguranca>();
+    ASSERT_NE(ficha, nullptr);
+    EXPECT_TRUE(ficha->isVisible());
+    ficha->close();
 }
 
 TEST_F(TMenuFilialTest, FecharAJanelaDaEmpresaFechaAsOutrasSemVoltarAFilial) {

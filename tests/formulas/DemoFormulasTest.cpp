@@ -57,9 +57,9 @@ TEST_F(DemoFormulas, FormulasCoerentesComComponentesECadastros) {
         EXPECT_EQ(soma, 1000000) << n.toStdString();
         EXPECT_NEAR(f.campo("QtdTotal").numero(), total, 1e-9) << n.toStdString();
     }
-    EXPECT_EQ(formulas, 36);
+    EXPECT_EQ(formulas, 40);
     EXPECT_EQ(protegidas, 7);
-    EXPECT_EQ(TextoTabela("Pcpcfg"), "1||||||36");
+    EXPECT_EQ(TextoTabela("Pcpcfg"), "1||||||40");
     EXPECT_EQ(TextoTabela("Matizador").count('\n'), 2);
     EXPECT_EQ(TextoTabela("EMBALAGE").count('\n'), 4);
 }

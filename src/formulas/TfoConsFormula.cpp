@@ -1,15 +1,15 @@
 #include "TfoConsFormula.h"
 
 #include "Botao.h"
-#include "DataDigitada.h"
 #include "DataValida.h"
 #include "Dialogos.h"
-#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ModeloLinhas.h"
 #include "Relogio.h"
 #include "Sessao.h"
+#include "services/DataValida.h"
+#include "services/TeclaEnter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -150,7 +150,7 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
          {todosProdutos_, todosClientes_, companias_, todasOrigens_, todosMatizadores_})
         connect(c, &QCheckBox::toggled, this, &TfoConsFormula::habilitarEscolhas);
     habilitarEscolhas();
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 bool TfoConsFormula::abrir() {
@@ -194,8 +194,8 @@ FiltroConsultaFormulas TfoConsFormula::filtro() const {
     using C = FiltroConsultaFormulas::Clientes;
     FiltroConsultaFormulas f;
     f.filial = Sess().Filial;
-    f.inicio = DataDigitada(inicio_->text());
-    f.fim = DataDigitada(fim_->text());
+    f.inicio = LerData(inicio_->text());
+    f.fim = LerData(fim_->text());
     if (!todosProdutos_->isChecked())
         f.produto = produto_->currentData().toInt();
     if (companias_->isChecked()) {

@@ -2,11 +2,11 @@
 
 #include "Botao.h"
 #include "Dialogos.h"
-#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "JanelaModal.h"
 #include "ModeloLinhas.h"
 #include "Sessao.h"
+#include "services/TeclaEnter.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -104,7 +104,7 @@ TfoFichaSeguranca::TfoFichaSeguranca(SessaoBanco* sessao, QWidget* parent)
             &TfoFichaSeguranca::produtoMudou);
     for (QLineEdit* e : {codigo_, nome_, formula_})
         e->installEventFilter(this);
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 bool TfoFichaSeguranca::abrir() {

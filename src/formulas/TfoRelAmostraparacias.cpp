@@ -2,11 +2,9 @@
 
 #include "Botao.h"
 #include "ConfigImpressao.h"
-#include "DataDigitada.h"
 #include "DataValida.h"
 #include "Dialogos.h"
 #include "Dinheiro.h"
-#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ImpressoraTexto.h"
@@ -15,6 +13,8 @@
 #include "Relogio.h"
 #include "Sessao.h"
 #include "TfoTipoImpr.h"
+#include "services/DataValida.h"
+#include "services/TeclaEnter.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -70,7 +70,7 @@ TfoRelAmostraparacias::TfoRelAmostraparacias(SessaoBanco* sessao, QWidget* paren
     layout->addLayout(campos);
     layout->addWidget(progresso_);
     layout->addLayout(botoes);
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 void TfoRelAmostraparacias::ok() {
@@ -79,7 +79,7 @@ void TfoRelAmostraparacias::ok() {
             return;
     std::optional<double> dolar;
     try {
-        dolar = DolarDoDia(DataDigitada(dataDolar_->text()), sessao_);
+        dolar = DolarDoDia(LerData(dataDolar_->text()), sessao_);
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
         return;
@@ -99,7 +99,7 @@ void TfoRelAmostraparacias::ok() {
     setEnabled(false);
     try {
         ImprimirRelacaoAmostras(
-            Sess().Filial, DataDigitada(inicio_->text()), DataDigitada(fim_->text()), *dolar,
+            Sess().Filial, LerData(inicio_->text()), LerData(fim_->text()), *dolar,
             [this](int posicao, int total) {
                 progresso_->setRange(0, std::max(total, 1));
                 progresso_->setValue(posicao + 1);

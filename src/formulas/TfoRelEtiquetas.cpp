@@ -3,11 +3,11 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
-#include "EnterAvanca.h"
 #include "Etiquetas.h"
 #include "ImpressoraTexto.h"
 #include "RelatorioTexto.h"
 #include "TfoTipoImpr.h"
+#include "services/TeclaEnter.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -39,7 +39,7 @@ TfoRelEtiquetas::TfoRelEtiquetas(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(campos);
     layout->addLayout(botoes);
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 void TfoRelEtiquetas::ok() {

@@ -4,13 +4,13 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
-#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "FormatosRegionais.h"
 #include "ImpressoraTexto.h"
 #include "ModeloLinhas.h"
 #include "RelatorioTexto.h"
 #include "TfoTipoImpr.h"
+#include "services/TeclaEnter.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -84,7 +84,7 @@ TfoRelFormula::TfoRelFormula(SessaoBanco* sessao, QWidget* parent)
     layout->addLayout(campos);
     layout->addWidget(grade_, 1);
     layout->addLayout(botoes);
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 bool TfoRelFormula::abrir() {

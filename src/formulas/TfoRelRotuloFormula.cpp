@@ -3,7 +3,6 @@
 #include "Botao.h"
 #include "ConfigImpressao.h"
 #include "Dialogos.h"
-#include "EnterAvanca.h"
 #include "ErroBanco.h"
 #include "ImpressoraTexto.h"
 #include "ModeloLinhas.h"
@@ -11,6 +10,7 @@
 #include "Relogio.h"
 #include "Sessao.h"
 #include "TfoTipoImpr.h"
+#include "services/TeclaEnter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -129,7 +129,7 @@ TfoRelRotuloFormula::TfoRelRotuloFormula(SessaoBanco* sessao, QWidget* parent)
     connect(pesquisa_, &QLineEdit::textEdited, this, &TfoRelRotuloFormula::pesquisar);
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoRelRotuloFormula::seguirLista);
-    InstalarEnterAvanca(*this);
+    AvancarComEnter(this);
 }
 
 bool TfoRelRotuloFormula::abrir() {

@@ -133,6 +133,8 @@ TEST_F(RelatoriosAmostraTest, EnterPassaAoCampoSeguinteEApertaOBotao) {
     linha1->setText("AMOSTRA");
     enter(linha1);
     EXPECT_EQ(QApplication::focusWidget(), janelaEtiquetas.findChild<QLineEdit*>("Linha2"));
-    enter(janelaEtiquetas.findChild<QPushButton*>("OK"));
+    auto* ok = janelaEtiquetas.findChild<QPushButton*>("OK");
+    ok->setFocus();
+    enter(ok);
     EXPECT_EQ(paginas(37).value(0).value(6), QString("      AMOSTRA       ").repeated(4));
 }

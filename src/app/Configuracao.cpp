@@ -21,6 +21,14 @@ LinhaComando LerLinhaComando(const QStringList& args) {
                 return r;
             }
             (a == "--config" ? r.arquivoConfiguracao : r.pastaDemonstracao) = args[++i];
+        } else if (a == "--migrar-servidor") {
+            if (i + 2 >= args.size() || args[i + 1].isEmpty() || args[i + 2].isEmpty()) {
+                r.erro = "A opção --migrar-servidor precisa do diretório da empresa e da linha "
+                         "do servidor (SERVER NAME=servidor:porta/banco).";
+                return r;
+            }
+            r.migrarDiretorio = args[++i];
+            r.migrarServidor = args[++i];
         } else if (a == "--ajuda" || a == "--help" || a == "-h") {
             r.ajuda = true;
         } else {
@@ -117,14 +125,19 @@ bool Configuracao::ler(const QString& caminho, QString& erro) {
 
     if (ini.contains("Alias/Orvalo")) {
         parametrosAlias.clear();
+        // Only the directory line is a stored path; a server line keeps its slashes.
         for (const QString& linha : ini.value("Alias/Orvalo").toStringList())
-            parametrosAlias << caminhoArmazenado(linha);
+            parametrosAlias << (linha.trimmed().startsWith("PATH=", Qt::CaseInsensitive)
+                                    ? caminhoArmazenado(linha)
+                                    : linha.trimmed());
     }
     static const QRegularExpression comUnidade("^PATH=[A-Za-z]:\\\\",
                                                QRegularExpression::CaseInsensitiveOption);
-    if (parametrosAlias.isEmpty() || !comUnidade.match(parametrosAlias.first()).hasMatch()) {
+    const QStringList caminhos = parametrosAlias.filter(
+        QRegularExpression("^PATH=", QRegularExpression::CaseInsensitiveOption));
+    if (caminhos.size() != 1 || !comUnidade.match(caminhos.first()).hasMatch()) {
         erro = "O alias Orvalo de " + nome + " é inválido (" + parametrosAlias.join("; ") +
-               "): a primeira linha deve ser PATH= seguida de um caminho com letra de unidade, "
+               "): uma linha deve ser PATH= seguida de um caminho com letra de unidade, "
                "como PATH=C:/EMPRESA1 (no arquivo, escreva / ou \\\\ no lugar de \\).";
         return false;
     }

@@ -17,6 +17,9 @@
 struct LinhaComando {
     QString arquivoConfiguracao; // --config FILE, else PCP_CONFIG, else the default
     QString pastaDemonstracao;   // --criar-demo DIR
+    // --migrar-servidor DIR LINHA: the company directory (stored form) and
+    // the alias line naming the server ("SERVER NAME=host:porta/banco").
+    QString migrarDiretorio, migrarServidor;
     bool ajuda = false;
     QStringList argumentos;
     QString erro; // non-empty when the line cannot be used

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLocalSocket>
+#include <QRegularExpression>
 
 namespace {
 const QByteArray PedidoMostrar = "mostrar\n";
@@ -21,7 +22,13 @@ QString GuardaInstancia::nomePadrao() {
         usuario = QString::fromLocal8Bit(qgetenv("USERNAME"));
     if (usuario.isEmpty())
         usuario = QDir::home().dirName();
-    return "Dosagem32" + usuario;
+    // One instance per desktop: the same user on another display (another
+    // session of a terminal server) runs one of their own.
+    QString tela = qEnvironmentVariable("DISPLAY");
+    if (tela.isEmpty())
+        tela = qEnvironmentVariable("WAYLAND_DISPLAY");
+    tela.replace(QRegularExpression("[^A-Za-z0-9]"), "_");
+    return "Dosagem32" + usuario + (tela.isEmpty() ? QString() : '-' + tela);
 }
 
 bool GuardaInstancia::outraInstanciaAtiva() {

@@ -10,6 +10,8 @@
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
 #include "services/DialogosQt.h"
+#include "store/ErroBanco.h"
+#include "store/MigracaoServidor.h"
 #include "store/SessaoBanco.h"
 #include "store/tabelas/Tabelas.h"
 
@@ -27,11 +29,14 @@ void escrever(FILE* saida, const QString& texto) {
 const char* const Uso =
     "Uso: pcp [--config ARQUIVO] [Os_Exec CODIGO]\n"
     "     pcp [--config ARQUIVO] --criar-demo PASTA\n"
+    "     pcp [--config ARQUIVO] --migrar-servidor DIRETORIO \"SERVER NAME=servidor:porta/banco\"\n"
     "\n"
     "  --config ARQUIVO    arquivo de configuração da instalação (padrão: a variável\n"
     "                      PCP_CONFIG, ou ~/.config/PCP/pcp.ini)\n"
     "  --criar-demo PASTA  cria uma instalação de demonstração em PASTA e grava a\n"
     "                      configuração em ARQUIVO\n"
+    "  --migrar-servidor   copia as tabelas do DIRETORIO de uma empresa (como guardado:\n"
+    "                      C:\\EMPRESA1) para o seu esquema no servidor PostgreSQL\n"
     "  Os_Exec CODIGO      escolhe a empresa CODIGO sem mostrar a lista de empresas\n";
 
 const char* const ResumoDemonstracao =
@@ -55,6 +60,40 @@ int criarDemonstracao(const LinhaComando& linha) {
     escrever(stdout, ResumoDemonstracao);
     escrever(stdout, "Para usar: pcp --config " + linha.arquivoConfiguracao);
     return 0;
+}
+
+int migrarParaServidor(const LinhaComando& linha) {
+    RegistrarTodasTabelas();
+    QString erro;
+    Configuracao config;
+    if (!config.ler(linha.arquivoConfiguracao, erro)) {
+        escrever(stderr, erro);
+        return 1;
+    }
+    config.aplicar();
+    QStringList linhas{linha.migrarServidor};
+    // The user and password of the configuration's alias, when it names them.
+    for (const QString& l : config.parametrosAlias)
+        if (l.startsWith("USER NAME=", Qt::CaseInsensitive) ||
+            l.startsWith("PASSWORD=", Qt::CaseInsensitive))
+            linhas << l;
+    qint64 origem = 0, destino = 0;
+    try {
+        MigrarParaServidor(linha.migrarDiretorio, linhas, [&](const TabelaMigrada& t) {
+            escrever(stdout, QString("%1: %2 linhas no diretório, %3 no servidor")
+                                 .arg(t.tabela, -30)
+                                 .arg(t.linhasOrigem)
+                                 .arg(t.linhasDestino));
+            origem += t.linhasOrigem;
+            destino += t.linhasDestino;
+        });
+    } catch (const ErroBanco& e) {
+        escrever(stderr, e.texto());
+        return 1;
+    }
+    escrever(stdout,
+             QString("Total: %1 linhas no diretório, %2 no servidor.").arg(origem).arg(destino));
+    return origem == destino ? 0 : 1;
 }
 
 // First run: without a configuration file the program makes (or reuses)
@@ -103,6 +142,10 @@ int main(int argc, char** argv) {
     if (!linha.pastaDemonstracao.isEmpty()) {
         QCoreApplication app(argc, argv);
         return criarDemonstracao(linha);
+    }
+    if (!linha.migrarDiretorio.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return migrarParaServidor(linha);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -291,6 +291,8 @@ QString EsquemaDoDiretorio(const QString& dirArmazenado) {
 
 void CriarEsquemaNoServidor(const ServidorBanco& servidor, const QString& dirArmazenado) {
     PGconn* conn = PQconnectdb(servidor.parametrosConexao().constData());
+    PQsetNoticeProcessor(
+        conn, [](void*, const char*) {}, nullptr);
     const QString sql =
         "CREATE SCHEMA IF NOT EXISTS " + CitarNome(EsquemaDoDiretorio(dirArmazenado));
     Resultado r(PQstatus(conn) == CONNECTION_OK ? PQexec(conn, sql.toUtf8().constData()) : nullptr);
@@ -313,6 +315,9 @@ BancoPostgres::BancoPostgres(const QString& dirArmazenado, const ServidorBanco& 
                         servidor.base + ": " + msg);
     }
     PQsetClientEncoding(conn_, "UTF8");
+    // The server's notices ("already exists, skipping") are not for the operator.
+    PQsetNoticeProcessor(
+        conn_, [](void*, const char*) {}, nullptr);
     try {
         prepararServidor();
         const QByteArray esquema = esquema_.toUtf8();
@@ -720,4 +725,17 @@ std::shared_ptr<const InfoTabela> BancoPostgres::tabela(const QString& nomeArqui
     auto ptr = std::make_shared<const InfoTabela>(std::move(info));
     infos_.insert(chave, ptr);
     return ptr;
+}
+
+QStringList BancoPostgres::nomesTabelas() {
+    Instrucao& i = preparar("SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = "
+                            "c.relnamespace WHERE n.nspname = ? AND c.relkind = 'r' ORDER BY "
+                            "lower(c.relname)");
+    i.vincular(1, esquema_);
+    LoteLinhas l;
+    i.ler(l, false, 1);
+    QStringList r;
+    for (int k = 0; k < l.linhas(); ++k)
+        r << l.valor(k, 0, TipoCampo::Texto).toString();
+    return r;
 }

@@ -44,6 +44,7 @@ public:
     std::shared_ptr<const InfoTabela> tabela(const QString& nome,
                                              const QString& esquema = QString()) override;
     bool existe(const QString& nome) override;
+    QStringList nomesTabelas() override;
     void criar(const DefTabela& def) override;
     void esquecerEsquema() override;
     QString esquemaDe(const QString& dirArmazenado, const QString& dirHost) override;

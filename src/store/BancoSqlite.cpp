@@ -733,3 +733,14 @@ std::shared_ptr<const InfoTabela> BancoSqlite::tabela(const QString& nomeArquivo
     infos_.insert(chave, ptr);
     return ptr;
 }
+
+QStringList BancoSqlite::nomesTabelas() {
+    Instrucao& i = preparar("SELECT name FROM main.sqlite_master WHERE type = 'table' AND name "
+                            "NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name COLLATE NOCASE");
+    LoteLinhas l;
+    i.ler(l, false, 1);
+    QStringList r;
+    for (int k = 0; k < l.linhas(); ++k)
+        r << l.valor(k, 0, TipoCampo::Texto).toString();
+    return r;
+}

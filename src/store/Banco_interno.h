@@ -93,6 +93,8 @@ public:
     virtual std::shared_ptr<const InfoTabela> tabela(const QString& nome,
                                                      const QString& esquema = QString()) = 0;
     virtual bool existe(const QString& nome) = 0;
+    // The database's own tables, in name order.
+    virtual QStringList nomesTabelas() = 0;
     virtual void criar(const DefTabela& def) = 0;
     // Forgets cached descriptions (after ALTER TABLE and the like).
     virtual void esquecerEsquema() = 0;

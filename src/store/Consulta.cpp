@@ -43,6 +43,8 @@ DialetoSql::Referencia referencia(const InfoTabela& info) {
         r.colunas << c.nome;
         if (c.tipo == TipoCampo::Data)
             r.datas.insert(c.nome.toUpper());
+        if (c.tipo == TipoCampo::Texto || c.tipo == TipoCampo::Memo)
+            r.textos.insert(c.nome.toUpper());
     }
     return r;
 }

@@ -167,6 +167,7 @@ struct Tradutor {
     DialetoSql::Alvo alvo = DialetoSql::Alvo::Sqlite;
     const std::function<DialetoSql::Referencia(const QString&)>* resolver = nullptr;
     QSet<QString> datasLivres;           // date fields of a cursor's filter
+    QSet<QString> textosLivres;          // and its text fields
     QHash<QString, QString> nomesCampos; // upper -> stored spelling, for the server
     QStringList parametros;
     struct Escrito {
@@ -291,50 +292,55 @@ struct Tradutor {
         }
     }
 
-    bool ehData(const QString& qualificador, const QString& coluna) const {
+    // The field a column reference names is of the kind asked for: a date
+    // (`texto` false) or a text (`texto` true).
+    bool campoDoTipo(const QString& qualificador, const QString& coluna, bool texto) const {
         const QString c = coluna.toUpper();
+        auto doTipo = [texto, &c](const DialetoSql::Referencia& r) {
+            return (texto ? r.textos : r.datas).contains(c);
+        };
         if (!qualificador.isEmpty()) {
             auto it = porNome.constFind(qualificador.toUpper());
-            return it != porNome.constEnd() && referencias[it.value()].datas.contains(c);
+            return it != porNome.constEnd() && doTipo(referencias[it.value()]);
         }
-        if (datasLivres.contains(c))
+        if ((texto ? textosLivres : datasLivres).contains(c))
             return true;
         for (const auto& r : referencias)
-            if (r.datas.contains(c))
+            if (doTipo(r))
                 return true;
         return false;
     }
 
     // A column reference ending at token j ("Data", "N.Data", N."Data").
-    bool colunaDataAte(size_t j) const {
+    bool colunaAte(size_t j, bool texto) const {
         if (j == std::string::npos || (t[j].tipo != Tipo::Ident && t[j].tipo != Tipo::Aspas))
             return false;
         const size_t p = anterior(j);
         if (p != std::string::npos && t[p].simbolo('.')) {
             const size_t q = anterior(p);
             return q != std::string::npos && t[q].tipo == Tipo::Ident &&
-                   ehData(t[q].texto, t[j].texto);
+                   campoDoTipo(t[q].texto, t[j].texto, texto);
         }
-        return t[j].tipo == Tipo::Ident && ehData(QString(), t[j].texto);
+        return t[j].tipo == Tipo::Ident && campoDoTipo(QString(), t[j].texto, texto);
     }
     // A column reference starting at token j.
-    bool colunaDataDesde(size_t j) const {
+    bool colunaDesde(size_t j, bool texto) const {
         if (j >= t.size() || t[j].tipo != Tipo::Ident)
             return false;
         const size_t p = proximo(j + 1);
         if (p < t.size() && t[p].simbolo('.')) {
             const size_t q = proximo(p + 1);
             return q < t.size() && (t[q].tipo == Tipo::Ident || t[q].tipo == Tipo::Aspas) &&
-                   ehData(t[j].texto, t[q].texto);
+                   campoDoTipo(t[j].texto, t[q].texto, texto);
         }
-        return ehData(QString(), t[j].texto);
+        return campoDoTipo(QString(), t[j].texto, texto);
     }
     size_t antesDeNot(size_t j) const {
         return j != std::string::npos && t[j].eh("NOT") ? anterior(j) : j;
     }
 
     // The column an INSERT value at token i goes into is a date field.
-    bool valorInsertData(size_t i) const {
+    bool valorInsertDoTipo(size_t i, bool texto) const {
         // Back to the tuple's "(" counting the values before this one.
         int posicao = 0;
         int profundidade = 0;
@@ -389,28 +395,29 @@ struct Tradutor {
                 const auto& ref = referencias[referenciaDe.at(inicio)];
                 if (colunas.isEmpty())
                     colunas = ref.colunas;
-                return posicao < colunas.size() && ref.datas.contains(colunas[posicao].toUpper());
+                return posicao < colunas.size() &&
+                       (texto ? ref.textos : ref.datas).contains(colunas[posicao].toUpper());
             }
         return false;
     }
 
     // True when the literal at token i meets a date column.
-    bool contextoData(size_t i) const {
+    bool contexto(size_t i, bool texto) const {
         const size_t p1 = anterior(i);
         const size_t n1 = proximo(i + 1);
-        if (p1 != std::string::npos && t[p1].comparacao() && colunaDataAte(anterior(p1)))
+        if (p1 != std::string::npos && t[p1].comparacao() && colunaAte(anterior(p1), texto))
             return true;
-        if (n1 < t.size() && t[n1].comparacao() && colunaDataDesde(proximo(n1 + 1)))
+        if (n1 < t.size() && t[n1].comparacao() && colunaDesde(proximo(n1 + 1), texto))
             return true;
         if (p1 == std::string::npos)
             return false;
         if (t[p1].eh("BETWEEN"))
-            return colunaDataAte(antesDeNot(anterior(p1)));
+            return colunaAte(antesDeNot(anterior(p1)), texto);
         if (t[p1].eh("AND")) {
             const size_t p2 = anterior(p1);
             const size_t p3 = p2 == std::string::npos ? p2 : anterior(p2);
             if (p3 != std::string::npos && t[p3].eh("BETWEEN"))
-                return colunaDataAte(antesDeNot(anterior(p3)));
+                return colunaAte(antesDeNot(anterior(p3)), texto);
         }
         if (t[p1].simbolo('(') || t[p1].simbolo(',')) {
             // An IN list: back over its items to "(" and the IN before it.
@@ -421,9 +428,9 @@ struct Tradutor {
             if (j != std::string::npos && t[j].simbolo('(')) {
                 const size_t in = anterior(j);
                 if (in != std::string::npos && t[in].eh("IN"))
-                    return colunaDataAte(antesDeNot(anterior(in)));
+                    return colunaAte(antesDeNot(anterior(in)), texto);
             }
-            return valorInsertData(i);
+            return valorInsertDoTipo(i, texto);
         }
         return false;
     }
@@ -528,8 +535,8 @@ struct Tradutor {
             switch (k.tipo) {
             case Tipo::Texto: {
                 const QDate d = dataLegada(k.texto);
-                out += d.isValid() && contextoData(i) ? literal(d.toString(Qt::ISODate))
-                                                      : literal(k.texto);
+                out += d.isValid() && contexto(i, false) ? literal(d.toString(Qt::ISODate))
+                                                         : literal(k.texto);
                 break;
             }
             case Tipo::Aspas:
@@ -548,7 +555,10 @@ struct Tradutor {
                 break;
             }
             case Tipo::Numero:
-                out += k.texto;
+                // The server compares no number with a text field; the file
+                // store reads the number as text there.
+                out += alvo == DialetoSql::Alvo::Postgres && contexto(i, true) ? literal(k.texto)
+                                                                               : k.texto;
                 break;
             case Tipo::Ident: {
                 const size_t p = proximo(i + 1);
@@ -730,6 +740,8 @@ QString DialetoSql::traduzirExpressao(const QString& expressao, const Referencia
     tr.alvo = alvo;
     for (const QString& d : campos.datas)
         tr.datasLivres.insert(d.toUpper());
+    for (const QString& d : campos.textos)
+        tr.textosLivres.insert(d.toUpper());
     for (const QString& c : campos.colunas)
         tr.nomesCampos.insert(c.toUpper(), c);
     try {

@@ -27,9 +27,10 @@ enum class Alvo { Sqlite, Postgres };
 
 // What a table reference resolves to.
 struct Referencia {
-    QString sql;         // the name SQLite sees
-    QStringList colunas; // fields in stored order, upper case
-    QSet<QString> datas; // the date fields among them, upper case
+    QString sql;          // the name SQLite sees
+    QStringList colunas;  // fields in stored order, upper case
+    QSet<QString> datas;  // the date fields among them, upper case
+    QSet<QString> textos; // the text fields among them, upper case
 };
 
 struct Traducao {

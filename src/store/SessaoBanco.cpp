@@ -163,6 +163,10 @@ bool SessaoBanco::existeTabela(const QString& nomeBanco, const QString& tabela) 
     return banco(dir).existe(NomeTabelaNormalizado(tabela));
 }
 
+QStringList SessaoBanco::tabelas(const QString& nomeBanco) {
+    return banco(diretorio(nomeBanco)).nomesTabelas();
+}
+
 void SessaoBanco::esvaziarTabela(const QString& nomeBanco, const QString& tabela) {
     QString nome;
     Banco& b = bancoDaTabela(nomeBanco, tabela, nome);

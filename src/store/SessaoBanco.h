@@ -57,6 +57,9 @@ public:
     // `tabela` may be a full path, which names its own directory.
     bool existeTabela(const QString& nomeBanco, const QString& tabela);
 
+    // The tables a database holds, in name order.
+    QStringList tabelas(const QString& nomeBanco);
+
     // Empties a table (every row deleted).
     void esvaziarTabela(const QString& nomeBanco, const QString& tabela);
 

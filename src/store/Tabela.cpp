@@ -111,6 +111,8 @@ DialetoSql::Referencia Tabela::camposFiltro() const {
         r.colunas << c.nome;
         if (c.tipo == TipoCampo::Data)
             r.datas.insert(c.nome.toUpper());
+        if (c.tipo == TipoCampo::Texto || c.tipo == TipoCampo::Memo)
+            r.textos.insert(c.nome.toUpper());
     }
     return r;
 }

@@ -86,7 +86,7 @@ TEST_F(ConfiguracaoTest, ErrosDaConfiguracao) {
         // A single backslash is an ini escape and is lost on reading.
         {"[Alias]\nOrvalo=PATH=C:\\EMPRESA1\n",
          "O alias Orvalo de " + nome +
-             " é inválido (PATH=C:MPRESA1): a primeira linha deve ser PATH= seguida de um "
+             " é inválido (PATH=C:MPRESA1): uma linha deve ser PATH= seguida de um "
              "caminho com letra de unidade, como PATH=C:/EMPRESA1 (no arquivo, escreva / ou "
              "\\\\ no lugar de \\)."},
         {"[Unidades]\nCD=/tmp\n", "Unidade desconhecida \"CD\" na seção [Unidades] de " + nome +

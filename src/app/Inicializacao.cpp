@@ -15,6 +15,10 @@
 #include "formulas/TfoCadResptec.h"
 #include "formulas/TfoParametrizacao.h"
 #include "products/TLimiteCodigo.h"
+#include "stock/TDMAS.h"
+#include "stock/TDMMovEst.h"
+#include "stock/TDMMovPed.h"
+#include "stock/TfoAtuCustoMedio.h"
 
 // The order is the system's: the three data modules, then the company
 // window (the main window), then the registers and shared dialogs, the
@@ -32,8 +36,12 @@ void CriarModulos(Modulos& m) {
     m.criar<TFoCadastroValores>();
     m.criar<TfoCadResptec>();
     m.criar<TfoCadEmbalagem>();
+    m.criar<TDMMovEst>();
+    m.criar<TDMMovPed>();
+    m.criar<TDMAS>();
     m.criar<TMenuFilial>();
     m.criar<TFoCadMatizador>();
     m.criar<TfoParametrizacao>();
     m.criar<TfoCadFormula>(formulas);
+    m.criar<TfoAtuCustoMedio>();
 }

@@ -9,6 +9,7 @@
 #include "formulas/TfoCadFormula.h"
 #include "formulas/TfoCadResptec.h"
 #include "formulas/TfoParametrizacao.h"
+#include "stock/TfoAtuCustoMedio.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ const EntradaMenu Entradas[] = {
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
     {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
     {"Utilitarios", "Corrige Custo Formula", nullptr},
+    {"Utilitarios", "Atualização do Custo Medio", Abrir<TfoAtuCustoMedio>},
 };
 } // namespace
 

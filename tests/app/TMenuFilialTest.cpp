@@ -133,7 +133,8 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Grava Custo na Lista 6 (desabilitada)\n"
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
-                                               "  Corrige Custo Formula (desabilitada)");
+                                               "  Corrige Custo Formula (desabilitada)\n"
+                                               "  Atualização do Custo Medio");
 }
 
 TEST_F(TMenuFilialTest, FecharAJanelaDaEmpresaFechaAsOutrasSemVoltarAFilial) {

@@ -38,6 +38,10 @@ TEST_F(CustoMedio, ExitTakesTheRunningAverageAndDepositOneSetsTheProductCost) {
                       "2/1 55 11");
     EXPECT_EQ(CampoProduto(10, "CustoMedio"), 11);
     EXPECT_TRUE(dialogos->textos().isEmpty());
+
+    const QString primeira = Tudo();
+    Calcular("012008", 10, 10);
+    EXPECT_EQ(Tudo(), primeira);
 }
 
 TEST_F(CustoMedio, ItemsOfOneDayFollowTheDocumentKeyOrder) {
@@ -63,27 +67,32 @@ TEST_F(CustoMedio, ItemsOfOneDayFollowTheDocumentKeyOrder) {
 }
 
 TEST_F(CustoMedio, SizesAndDepositsAreApartAndOnlyDepositOneReachesTheProduct) {
-    Produto(10, 0, 7);
+    Produto(10, 2.5, 7);
     Saldo("200801", 10, 0, 0, "", 2);
     Saldo("200801", 10, 0, 0, "P", 1);
+    Saldo("200801", 10, 0, 0, "G", 1);
     Saldo("200801", 10, 0, 0, "", 1);
     Nota(1, jan5, 1);
     Nota(2, jan10, 60);
     Nota(3, jan15, 49);
+    Nota(4, jan15, 2);
     Itens({{1, jan5, 10, 4, 40, 0, "", 2},
            {1, jan5, 10, 2, 30, 0, "P", 1, 0, 2},
            {1, jan5, 10, 3, 33, 0, "", 1, 1.5, 3},
            {2, jan10, 10, 3, 0, 0, "", 1, 1.5},  // the whole stock of deposit 1
-           {3, jan15, 10, 8, 0, 0, "P", 1, 0}}); // class 49: neither value nor quantity
+           {3, jan15, 10, 8, 0, 0, "P", 1, 0},   // class 49: neither value nor quantity
+           {4, jan15, 10, 2, 0, 0, "G", 1, 0}}); // class 2 into no value: the last cost
     Calcular("012008", 10, 10);
     EXPECT_EQ(Saldos(), "200801|10||1|0|0|0\n"
                         "200801|10||2|4|0|40\n"
+                        "200801|10|G|1|2|0|5\n"
                         "200801|10|P|1|2|0|30");
     EXPECT_EQ(CustosItens(), "1/1 40 10\n"
                              "1/2 30 15\n"
                              "1/3 33 11\n"
                              "2/1 33 11\n"
-                             "3/1 0 0");
+                             "3/1 0 0\n"
+                             "4/1 5 2.5");
     // The size "P" of deposit 1 came last: 30 / 2.
     EXPECT_EQ(CampoProduto(10, "CustoMedio"), 15);
 }
@@ -184,23 +193,10 @@ TEST_F(CustoMedio, ALockedItemRollsItsProductBackAndStopsTheRun) {
                                        "1/3 30 10\n"
                                        "1/4 20 10");
     EXPECT_NE(antes, Tudo());
-}
-
-TEST_F(CustoMedio, ARerunChangesNothing) {
-    Produto(10, 4);
-    Saldo("200712", 10, 2, 9);
-    Saldo("200801", 10, 0, 0);
-    Nota(1, jan5, 2);
-    Nota(2, jan10, 60);
-    Itens({{1, jan5, 10, 3}, {2, jan10, 10, 5}});
-    Calcular("012008", 10, 10);
-    const QString primeira = Tudo();
-    EXPECT_EQ(primeira, "200712|10||1|2|0|9\n"
-                        "200801|10||1|0|0|0\n"
-                        "1/1 13.5 4.5\n"
-                        "2/1 22.5 4.5");
-    Calcular("012008", 10, 10);
-    EXPECT_EQ(Tudo(), primeira);
+    // Each product of the range gets its own average, not the row the
+    // product cursor happened to be on.
+    for (int p : {10, 20, 30})
+        EXPECT_EQ(CampoProduto(p, "CustoMedio"), 10) << p;
 }
 
 } // namespace

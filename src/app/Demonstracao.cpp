@@ -7,6 +7,7 @@
 #include "products/DemoProdutos.h"
 #include "session/DemoAcesso.h"
 #include "session/Relogio.h"
+#include "stock/DemoEstoque.h"
 #include "store/Caminhos.h"
 #include "store/DefTabela.h"
 #include "store/ErroBanco.h"
@@ -66,6 +67,10 @@ const PovoadorDemo Povoadores[] = {
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
             CriarDemoCustos(e.diretorio, f);
+    },
+    [](const EmpresaDemo& e) {
+        for (int f : e.filiais)
+            CriarDemoEstoque(e.diretorio, f);
     },
 };
 

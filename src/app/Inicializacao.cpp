@@ -22,6 +22,10 @@
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "products/TLimiteCodigo.h"
+#include "stock/TDMAS.h"
+#include "stock/TDMMovEst.h"
+#include "stock/TDMMovPed.h"
+#include "stock/TfoAtuCustoMedio.h"
 
 // The order is the system's: the three data modules, then the company
 // window (the main window), then the registers and shared dialogs, the
@@ -43,6 +47,9 @@ void CriarModulos(Modulos& m) {
     // The cost window comes before its data module; it is given the
     // module once that exists.
     consCusto.ligarModulo(m.criar<TDMConsCusto>());
+    m.criar<TDMMovEst>();
+    m.criar<TDMMovPed>();
+    m.criar<TDMAS>();
     m.criar<TMenuFilial>();
     m.criar<TFoCadMatizador>();
     m.criar<TfoParametrizacao>();
@@ -55,4 +62,5 @@ void CriarModulos(Modulos& m) {
     // A saved formula goes on to its sample labels.
     cadFormula.definirAposGravar(
         [&rotulo](const QString& numero) { rotulo.abrirDoCadastro(numero); });
+    m.criar<TfoAtuCustoMedio>();
 }

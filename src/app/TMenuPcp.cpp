@@ -18,6 +18,7 @@
 #include "formulas/TfoRelEtiquetas.h"
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "stock/TfoAtuCustoMedio.h"
 
 #include "session/Sessao.h"
 
@@ -79,6 +80,7 @@ const EntradaMenu Entradas[] = {
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
     {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
     {"Utilitarios", "Corrige Custo Formula", Abrir<TfoCorrigeCustoFormula>},
+    {"Utilitarios", "Atualização do Custo Medio", Abrir<TfoAtuCustoMedio>},
 };
 } // namespace
 

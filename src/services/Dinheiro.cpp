@@ -54,6 +54,12 @@ Dinheiro Dinheiro::operator/(Dinheiro o) const {
     return ajustado(dividirAoPar(__int128(n_) * 10000, o.n_));
 }
 
+Dinheiro Dinheiro::proporcao(Dinheiro a, Dinheiro b, Dinheiro c) {
+    if (c.n_ == 0)
+        throw std::domain_error("Divisão por zero");
+    return ajustado(dividirAoPar(__int128(a.n_) * b.n_, c.n_));
+}
+
 Dinheiro Dinheiro::arredondado2() const {
     return deNumero(Arredondar(2, numero()));
 }

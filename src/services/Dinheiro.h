@@ -39,6 +39,9 @@ public:
     // Rounded to four decimals, ties to even.
     Dinheiro operator*(Dinheiro o) const;
     Dinheiro operator/(Dinheiro o) const;
+    // a × b / c rounded once to four decimals, ties to even: a share of a
+    // value (quantity × stock value / stock quantity). REQUIRES: c not zero.
+    static Dinheiro proporcao(Dinheiro a, Dinheiro b, Dinheiro c);
     auto operator<=>(const Dinheiro&) const = default;
 
     // Rounded to two decimals by Arredondar (the process-wide mode).

@@ -12,11 +12,14 @@
 #include "CatalogoTeste.h"
 #include "app/TMenuFilial.h"
 #include "app/TfoMenuEmpresa.h"
+#include "services/Dinheiro.h"
+#include "stock/CalculaCustoMedio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTableView>
+#include <memory>
 
 namespace {
 QString linhas(Tabela& t, const QStringList& campos) {
@@ -107,4 +110,46 @@ TEST_F(DemonstracaoTest, FalhaNaCriacaoNaoDeixaNada) {
                                 QDir::toNativeSeparators(pasta()) + ": "))
         << erro.toStdString();
     EXPECT_FALSE(QDir(pasta()).exists());
+}
+
+TEST_F(DemonstracaoTest, OEstoqueDaDemonstracaoPodeSerRecalculado) {
+    QString erro;
+    ASSERT_TRUE(CriarDemonstracao(pasta(), config(), erro)) << erro.toStdString();
+    auto tabela = [](const char* nome) {
+        auto t = std::make_unique<Tabela>(nome);
+        t->setNomeBanco("C:\\MATRIZ");
+        return t;
+    };
+    EXPECT_EQ(linhas(*tabela("HISTEST"), {"Est_Hist", "Param_Hist"}).replace('\n', ' '),
+              "1|1 2|2 3|49 4|50 51|51 52|52");
+    EXPECT_EQ(linhas(*tabela("DEPOSITO"), {"Filial", "Cod_Deposi", "DESC_DEPOS"}),
+              "1|1|DEPOSITO CENTRAL\n1|2|LOJA - PRONTA ENTREGA\n"
+              "2|1|DEPOSITO CENTRAL\n2|2|LOJA - PRONTA ENTREGA");
+    // The three months before today, the paint 9001 by can size.
+    QStringList meses;
+    for (const QString& m : linhas(*tabela("NOTAI"), {"ANO_MES"}).split('\n'))
+        if (!meses.contains(m))
+            meses << m;
+    meses.sort();
+    EXPECT_EQ(meses.join(' '), "202609 202610 202611");
+    auto saldos = tabela("SLDPR");
+    saldos->setFiltro("Filial = 1 and Ano_Mes = '202611' and Cod_Reduz in (1001, 9001)");
+    EXPECT_EQ(linhas(*saldos, {"Cod_Reduz", "Tamanho", "Cod_Deposi", "Fisico"}),
+              "1001||1|910\n9001|GL|1|64\n9001|LT|1|13\n9001|QT|1|96");
+    // The months can be recomputed: processing dates on their first day.
+    EXPECT_EQ(linhas(*tabela("Filial"), {"DATAPROCES"}), "01/09/2026\n01/09/2026");
+    EXPECT_EQ(linhas(*tabela("Estoqcfg"), {"Data"}), "01/09/2026\n01/09/2026");
+
+    // What the routines made is what they make again.
+    Sess().Filial = 1;
+    const QString antes = linhas(*saldos, {"Fisico", "Medio"});
+    auto notai = tabela("NOTAI"), produtos = tabela("ESTPROMA"), todos = tabela("SLDPR");
+    EXPECT_TRUE(CalculaCustoMedio("112026", 0, 9999, {*notai, *produtos, *todos}).concluido);
+    EXPECT_EQ(linhas(*saldos, {"Fisico", "Medio"}), antes);
+    ASSERT_TRUE(produtos->localizarChave({1, 1001}));
+    saldos->primeiro();
+    EXPECT_EQ(Dinheiro::deNumero(produtos->campo("CustoMedio").numero()),
+              Dinheiro::deNumero(saldos->campo("Medio").numero()) /
+                  Dinheiro::deNumero(saldos->campo("Fisico").numero()));
+    EXPECT_TRUE(dialogos->textos().isEmpty());
 }

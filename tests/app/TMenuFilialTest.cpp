@@ -143,7 +143,8 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Grava Custo na Lista 6\n"
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
-                                               "  Corrige Custo Formula");
+                                               "  Corrige Custo Formula\n"
+                                               "  Atualização do Custo Medio");
 }
 
 TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {

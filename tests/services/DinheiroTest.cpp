@@ -31,6 +31,9 @@ TEST(Dinheiro, ArithmeticIsExactToFourDecimalsWithTiesToEven) {
         {d(2) / d(3), 6667},
         {d(0.0001) / d(2), 0}, // 0.00005 -> even 0
         {d(0.0003) / d(2), 2}, // 0.00015 -> even 0.0002
+        {Dinheiro::proporcao(d(5), d(220), d(20)), 550000},
+        {Dinheiro::proporcao(d(1.5), d(0.0001), d(3)), 0}, // rounded once: 0.00005 -> even 0
+        {Dinheiro::proporcao(d(7), d(100), d(-3)), -2333333},
     };
     for (const auto& c : casos)
         EXPECT_EQ(c.resultado.dezMilesimos(), c.esperado);

@@ -10,4 +10,5 @@ void RegistrarTodasTabelas() {
     RegistrarTabelasClifor();
     RegistrarTabelasFormulas();
     RegistrarTabelasCustos();
+    RegistrarTabelasEstoque();
 }

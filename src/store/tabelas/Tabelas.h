@@ -13,6 +13,7 @@ void RegistrarTabelasProdutos();
 void RegistrarTabelasClifor();
 void RegistrarTabelasFormulas();
 void RegistrarTabelasCustos();
+void RegistrarTabelasEstoque();
 
 // Tables the program creates on purpose when missing; opening them by name
 // never creates them.

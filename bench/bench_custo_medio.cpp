@@ -7,7 +7,7 @@
 #include "session/Sessao.h"
 #include "stock/AtualizacaoCustoMedio.h"
 #include "stock/CalculaCustoMedio.h"
-#include "store/Banco_interno.h"
+#include "store/BancoSqlite.h"
 #include "store/Caminhos.h"
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"
@@ -268,7 +268,7 @@ int main(int argc, char** argv) {
         Tabela t(nome);
         t.abrir();
     }
-    const QString arquivo = dir.path() + "/BENCH/" + Banco::ArquivoBanco;
+    const QString arquivo = dir.path() + "/BENCH/" + BancoSqlite::ArquivoBanco;
     sqlite3* db = nullptr;
     sqlite3_open(arquivo.toUtf8().constData(), &db);
     exec(db, "PRAGMA journal_mode=WAL");

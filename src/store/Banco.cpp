@@ -162,19 +162,6 @@ QString DeclaracaoColuna(const DefCampo& c, DialetoSql::Alvo alvo) {
            regra.replace('@', n) + "))";
 }
 
-QByteArray TextoArmazenado(const QVariant& v) {
-    switch (v.typeId()) {
-    case QMetaType::QDate:
-        return v.toDate().toString(Qt::ISODate).toUtf8();
-    case QMetaType::QTime:
-        return v.toTime().toString("HH:mm:ss.zzz").toUtf8();
-    case QMetaType::QDateTime:
-        return v.toDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz").toUtf8();
-    default:
-        return v.toString().toUtf8();
-    }
-}
-
 int InfoTabela::coluna(const QString& campo) const {
     for (size_t i = 0; i < colunas.size(); ++i)
         if (colunas[i].nome.compare(campo, Qt::CaseInsensitive) == 0)
@@ -206,7 +193,7 @@ void Banco::iniciarEscrita() {
     if (profundidade_ > 0) {
         if (transacaoPerdida_)
             throw ErroBanco("A transação foi desfeita por uma falha anterior.");
-        executar("SAVEPOINT pcp_escrita");
+        comandoCurto("SAVEPOINT pcp_escrita");
         return;
     }
     exigirGravavel();
@@ -217,7 +204,7 @@ void Banco::confirmar() {
     if (InjecaoFalhas::deveFalhar())
         throw ErroBanco("disk I/O error");
     if (profundidade_ > 0) {
-        executar("RELEASE pcp_escrita");
+        comandoCurto("RELEASE pcp_escrita");
         ++escritasProcesso_;
         return;
     }
@@ -230,8 +217,8 @@ void Banco::desfazer() noexcept {
     if (profundidade_ > 0) {
         if (!transacaoPerdida_) {
             try {
-                executar("ROLLBACK TO pcp_escrita");
-                executar("RELEASE pcp_escrita");
+                comandoCurto("ROLLBACK TO pcp_escrita");
+                comandoCurto("RELEASE pcp_escrita");
             } catch (...) {
                 // The transaction itself is gone; its end says so.
             }

@@ -94,7 +94,7 @@ public:
         nulos_.assign(size_t(parametros_), true);
     }
     ~InstrucaoPostgres() override {
-        if (PQstatus(banco_.conexao()) == CONNECTION_OK)
+        if (!vida_.expired() && PQstatus(banco_.conexao()) == CONNECTION_OK)
             PQclear(PQexec(banco_.conexao(), ("DEALLOCATE \"" + nome_ + '"').c_str()));
     }
 
@@ -219,6 +219,7 @@ private:
     }
 
     BancoPostgres& banco_;
+    std::weak_ptr<bool> vida_ = banco_.vida();
     std::string nome_;
     bool leitura_;
     int parametros_ = 0;

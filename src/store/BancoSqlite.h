@@ -37,6 +37,7 @@ public:
     Instrucao& preparar(const QString& sql) override;
     std::unique_ptr<Instrucao> prepararAvulsa(const QString& sql) override;
     void executar(const QString& sql) override;
+    void comandoCurto(const char* sql) override { passo(sql); }
     QString rowid() const override { return QStringLiteral("rowid"); }
     QString semCaixa(const QString& coluna) const override { return coluna + " COLLATE NOCASE"; }
     QString igualOuNulo() const override { return QStringLiteral("IS"); }

@@ -106,6 +106,8 @@ public:
     // A statement of a query, written with "?N" placeholders; not cached.
     virtual std::unique_ptr<Instrucao> prepararAvulsa(const QString& sql) = 0;
     virtual void executar(const QString& sql) = 0;
+    // A fixed command run many times (SAVEPOINT and the like).
+    virtual void comandoCurto(const char* sql) { executar(QString::fromLatin1(sql)); }
 
     // SQL pieces the cursors compose their statements with.
     virtual QString rowid() const = 0;
@@ -185,5 +187,3 @@ QString TipoDeclaradoDe(const DefCampo& campo);
 QString NomeVerificacao(const DefCampo& campo);
 // The SQL of a column, with its type check, for the given backend.
 QString DeclaracaoColuna(const DefCampo& campo, DialetoSql::Alvo alvo);
-// The stored text of a date, time or date-time value.
-QByteArray TextoArmazenado(const QVariant& valor);

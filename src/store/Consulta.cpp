@@ -16,18 +16,22 @@ bool ehCaminho(const QString& nome) {
 Consulta::Consulta(SessaoBanco* sessao) : ConjuntoDados(sessao) {}
 Consulta::~Consulta() {
     fechar();
+    esquecerPreparadas();
 }
 
 void Consulta::setSql(const QStringList& linhas) {
     fechar();
+    esquecerPreparadas();
     sql_ = linhas;
 }
 void Consulta::adicionarLinha(const QString& linha) {
     fechar();
+    esquecerPreparadas();
     sql_ << linha;
 }
 void Consulta::limparSql() {
     fechar();
+    esquecerPreparadas();
     sql_.clear();
 }
 
@@ -50,9 +54,30 @@ DialetoSql::Referencia referencia(const InfoTabela& info) {
 }
 } // namespace
 
-std::vector<std::unique_ptr<Instrucao>> Consulta::preparar(Banco*& banco) {
-    banco = &sessao_->banco(sessao_->diretorio(nomeBanco_));
-    Banco* b = banco;
+void Consulta::esquecerPreparadas() {
+    // A statement of a connection that is gone must not be touched.
+    if (vidaPreparada_.expired())
+        for (auto& i : preparadas_)
+            (void)i.release();
+    preparadas_.clear();
+    parametrosPreparados_.clear();
+    bancoPreparado_ = nullptr;
+}
+
+Banco& Consulta::preparar() {
+    Banco* b = &sessao_->banco(sessao_->diretorio(nomeBanco_));
+    if (!preparadas_.empty() && b == bancoPreparado_ && !vidaPreparada_.expired()) {
+        for (int k = 0; k < int(preparadas_.size()); ++k) {
+            const QStringList& nomes = parametrosPreparados_[k];
+            for (int i = 0; i < nomes.size(); ++i) {
+                if (!parametros_.contains(nomes[i]))
+                    throw ErroBanco("No value for parameter '" + nomes[i] + "'");
+                preparadas_[size_t(k)]->vincular(i + 1, parametros_.value(nomes[i]));
+            }
+        }
+        return *b;
+    }
+    esquecerPreparadas();
     SessaoBanco* s = sessao_;
     // Each table named is made to exist (defined tables are created) and
     // tables of other directories are reached under their schema.
@@ -70,28 +95,32 @@ std::vector<std::unique_ptr<Instrucao>> Consulta::preparar(Banco*& banco) {
     for (const QString& p : t.parametros)
         if (!parametros_.contains(p))
             throw ErroBanco("No value for parameter '" + p + "'");
-    std::vector<std::unique_ptr<Instrucao>> instrucoes;
     for (int k = 0; k < t.instrucoes.size(); ++k) {
-        instrucoes.push_back(b->prepararAvulsa(t.instrucoes[k]));
+        preparadas_.push_back(b->prepararAvulsa(t.instrucoes[k]));
         const QStringList& nomes = t.parametrosInstrucao[k];
         for (int i = 0; i < nomes.size(); ++i)
-            instrucoes.back()->vincular(i + 1, parametros_.value(nomes[i]));
+            preparadas_.back()->vincular(i + 1, parametros_.value(nomes[i]));
     }
-    return instrucoes;
+    parametrosPreparados_ = t.parametrosInstrucao;
+    bancoPreparado_ = b;
+    vidaPreparada_ = b->vida();
+    return *b;
 }
 
 void Consulta::abrir() {
     if (estado_ != EstadoDados::Inativo)
         return;
-    Banco* b = nullptr;
-    std::vector<std::unique_ptr<Instrucao>> instrucoes = preparar(b);
-    if (instrucoes.size() != 1 || !instrucoes[0]->somenteLeitura())
+    preparar();
+    if (preparadas_.size() != 1 || !preparadas_[0]->somenteLeitura()) {
+        esquecerPreparadas();
         throw ErroBanco("Query does not return a result set; use executar()");
+    }
     lote_.limpar();
     try {
-        instrucoes[0]->ler(lote_, false, instrucoes[0]->colunasResultado(), &colunas_);
+        preparadas_[0]->ler(lote_, false, preparadas_[0]->colunasResultado(), &colunas_);
     } catch (...) {
         lote_.limpar();
+        esquecerPreparadas();
         throw;
     }
     sessao_->registrar(this);
@@ -100,34 +129,34 @@ void Consulta::abrir() {
 }
 
 void Consulta::executar() {
-    Banco* b = nullptr;
-    std::vector<std::unique_ptr<Instrucao>> instrucoes = preparar(b);
+    Banco& b = preparar();
     afetadas_ = 0;
     bool escrita = false;
     try {
-        for (auto& i : instrucoes) {
+        for (auto& i : preparadas_) {
             if (!i->somenteLeitura() && !escrita) {
-                b->iniciarEscrita();
+                b.iniciarEscrita();
                 escrita = true;
             }
             afetadas_ += int(i->executar());
         }
         if (escrita)
-            b->confirmar();
+            b.confirmar();
     } catch (...) {
         if (escrita)
-            b->desfazer();
-        instrucoes.clear();
-        b->esquecerEsquema();
+            b.desfazer();
+        esquecerPreparadas();
+        b.esquecerEsquema();
         throw;
     }
-    instrucoes.clear();
-    // Schema statements change what cursors know of a table.
+    // Schema statements change what cursors know of a table, and what a
+    // prepared statement may name.
     for (const QString& linha : sql_)
         if (linha.contains("ALTER", Qt::CaseInsensitive) ||
             linha.contains("CREATE", Qt::CaseInsensitive) ||
             linha.contains("DROP", Qt::CaseInsensitive)) {
-            b->esquecerEsquema();
+            esquecerPreparadas();
+            b.esquecerEsquema();
             break;
         }
 }

@@ -15,6 +15,8 @@ class Consulta : public ConjuntoDados {
 public:
     explicit Consulta(SessaoBanco* sessao = nullptr);
     ~Consulta() override;
+    Consulta(const Consulta&) = delete;
+    Consulta& operator=(const Consulta&) = delete;
 
     // The SQL lines; changing them closes the query.
     void setSql(const QStringList& linhas);
@@ -38,9 +40,15 @@ public:
     int contarRegistros() override;
 
 private:
-    std::vector<std::unique_ptr<class Instrucao>> preparar(class Banco*& banco);
+    // Translates and prepares the SQL once; later runs only bind again.
+    class Banco& preparar();
+    void esquecerPreparadas();
 
     QStringList sql_;
+    std::vector<std::unique_ptr<class Instrucao>> preparadas_;
+    QList<QStringList> parametrosPreparados_;
+    class Banco* bancoPreparado_ = nullptr;
+    std::weak_ptr<bool> vidaPreparada_;
     QHash<QString, QVariant> parametros_;
     int afetadas_ = 0;
 };

@@ -279,8 +279,9 @@ struct Tradutor {
             if (!resolver || !*resolver)
                 throw ErroBanco("Table references are not allowed here: " + nome);
             referencias.push_back((*resolver)(nome));
-            for (const QString& c : referencias.back().colunas)
-                nomesCampos.insert(c.toUpper(), c);
+            if (alvo == DialetoSql::Alvo::Postgres)
+                for (const QString& c : referencias.back().colunas)
+                    nomesCampos.insert(c.toUpper(), c);
             referenciaDe[i] = referencias.size() - 1;
             sqlTabela[i] = referencias.back().sql;
             QString simples = nome.section('\\', -1).section('/', -1);

@@ -76,6 +76,44 @@ void LoteLinhas::maisTexto(const char* texto, size_t tamanho) {
     celulas_.push_back(c);
 }
 
+QByteArray TextoArmazenado(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(Qt::ISODate).toUtf8();
+    case QMetaType::QTime:
+        return v.toTime().toString("HH:mm:ss.zzz").toUtf8();
+    case QMetaType::QDateTime:
+        return v.toDateTime().toString("yyyy-MM-dd HH:mm:ss.zzz").toUtf8();
+    default:
+        return v.toString().toUtf8();
+    }
+}
+
+void LoteLinhas::maisValor(const QVariant& v, TipoCampo tipo) {
+    if (!v.isValid() || v.isNull()) {
+        maisNulo();
+        return;
+    }
+    switch (tipo) {
+    case TipoCampo::Short:
+    case TipoCampo::Long:
+    case TipoCampo::AutoInc:
+        maisInteiro(v.toLongLong());
+        return;
+    case TipoCampo::Logico:
+        maisInteiro(v.toBool() ? 1 : 0);
+        return;
+    case TipoCampo::Number:
+    case TipoCampo::Money:
+        maisReal(v.toDouble());
+        return;
+    default: {
+        const QByteArray t = TextoArmazenado(v);
+        maisTexto(t.constData(), size_t(t.size()));
+    }
+    }
+}
+
 QVariant LoteLinhas::valor(int linha, int coluna, TipoCampo tipo) const {
     const Celula& c = celula(linha, coluna);
     if (c.tipo == Tipo::Nulo)

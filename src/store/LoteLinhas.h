@@ -32,6 +32,8 @@ public:
     void maisInteiro(qint64 v);
     void maisReal(double v);
     void maisTexto(const char* texto, size_t tamanho);
+    // A field's value in the form the database returns it.
+    void maisValor(const QVariant& valor, TipoCampo tipo);
 
     int linhas() const { return int(rowids_.size()); }
     qint64 rowid(int linha) const { return rowids_[size_t(linha)]; }
@@ -54,6 +56,10 @@ private:
     std::vector<qint64> rowids_;
     std::string arena_;
 };
+
+// The stored text of a date, time or date-time value (any other value: its
+// text).
+QByteArray TextoArmazenado(const QVariant& valor);
 
 // Stored texts of the date and time types.
 QDate LerDataArmazenada(const QString& s);

@@ -53,6 +53,7 @@ void Tabela::abrir() {
     info_ = banco_->tabela(nome);
     colunas_ = info_->colunas;
     sqlTabela_ = info_->sqlNome;
+    sqlInsercao_.clear();
     rowid_ = banco_->rowid();
     QStringList cols;
     for (const auto& c : colunas_)
@@ -296,6 +297,10 @@ bool Tabela::buscar(const QString& condicao, const std::vector<QVariant>& argsCo
     return lote_.linhas() > antes;
 }
 
+bool Tabela::loteAtual() {
+    return lote_.escritas == Banco::escritas() && lote_.versao == banco_->versaoDados();
+}
+
 bool Tabela::loteValido() {
     if (lote_.escritas != Banco::escritas())
         return false;
@@ -512,7 +517,7 @@ bool Tabela::localizarChave(const QVariantList& chave) {
             c.args.push_back(v);
         }
     }
-    LoteLinhas guardado = lote_;
+    LoteLinhas guardado = std::move(lote_);
     if (!buscar(c.sql, c.args, false, 8, false)) {
         lote_ = std::move(guardado);
         return false;
@@ -597,7 +602,7 @@ bool Tabela::localizar(const QStringList& campos, const QVariantList& valores, b
             c.e(nome + " = ?");
         c.args.push_back(v);
     }
-    LoteLinhas guardado = lote_;
+    LoteLinhas guardado = std::move(lote_);
     if (!buscar(c.sql, c.args, false, 8, false)) {
         lote_ = std::move(guardado);
         return false;
@@ -618,7 +623,7 @@ void Tabela::irPara(const Marcador& m) {
     exigirAtivo();
     if (!m.valido)
         throw ErroBanco("Invalid bookmark");
-    LoteLinhas guardado = lote_;
+    LoteLinhas guardado = std::move(lote_);
     if (!buscar(rowid_ + " = ?", {QVariant(m.rowid)}, false, 1, false)) {
         lote_ = std::move(guardado);
         throw ErroBanco("Record not found");
@@ -717,22 +722,26 @@ void Tabela::editar() {
     const quint64 pos = posicaoTrava();
     if (!banco_->travar(pos))
         throw ErroRegistroBloqueado(nomeTabela_);
-    const qint64 rowid = lote_.rowid(pos_);
-    try {
-        if (!buscar(rowid_ + " = ?", {QVariant(rowid)}, false, 1, false))
-            throw ErroBanco("Record/Key deleted.");
-    } catch (...) {
-        banco_->destravar(pos);
-        pos_ = -1;
-        primeiro();
-        throw;
+    // The row read before the lock is the row as stored when nothing was
+    // committed anywhere since it was read.
+    if (!loteAtual()) {
+        const qint64 rowid = lote_.rowid(pos_);
+        try {
+            if (!buscar(rowid_ + " = ?", {QVariant(rowid)}, false, 1, false))
+                throw ErroBanco("Record/Key deleted.");
+        } catch (...) {
+            banco_->destravar(pos);
+            pos_ = -1;
+            primeiro();
+            throw;
+        }
+        pos_ = 0;
     }
-    pos_ = 0;
     trava_ = pos;
     travado_ = true;
     buffer_.resize(colunas_.size());
     for (size_t i = 0; i < colunas_.size(); ++i)
-        buffer_[i] = lote_.valor(0, int(i), colunas_[i].tipo);
+        buffer_[i] = lote_.valor(pos_, int(i), colunas_[i].tipo);
     alterados_.assign(colunas_.size(), false);
     estado_ = EstadoDados::Editando;
 }
@@ -802,15 +811,22 @@ void Tabela::gravar() {
             if (inserindo || alterados_[i])
                 escrever.push_back(i);
         if (!escrever.empty()) {
-            QStringList cols;
-            for (size_t i : escrever)
-                cols << CitarNome(colunas_[i].nome);
-            const QString sql =
-                inserindo ? "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
-                                QString("?, ").repeated(int(cols.size())).chopped(2) +
-                                ") RETURNING " + rowid_
-                          : "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") + " = ? WHERE " +
-                                rowid_ + " = ?";
+            if (inserindo && sqlInsercao_.isEmpty()) {
+                QStringList cols;
+                for (const auto& c : colunas_)
+                    cols << CitarNome(c.nome);
+                sqlInsercao_ = "INSERT INTO " + sqlTabela_ + " (" + cols.join(", ") + ") VALUES (" +
+                               QString("?, ").repeated(int(cols.size())).chopped(2) +
+                               ") RETURNING " + rowid_;
+            }
+            QString sql = sqlInsercao_;
+            if (!inserindo) {
+                QStringList cols;
+                for (size_t i : escrever)
+                    cols << CitarNome(colunas_[i].nome);
+                sql = "UPDATE " + sqlTabela_ + " SET " + cols.join(" = ?, ") + " = ? WHERE " +
+                      rowid_ + " = ?";
+            }
             Instrucao& st = banco_->preparar(sql);
             int p = 1;
             for (size_t i : escrever)
@@ -828,14 +844,27 @@ void Tabela::gravar() {
         banco_->desfazer();
         throw;
     }
-    buffer_ = std::move(valores);
     if (travado_) {
         banco_->destravar(trava_);
         travado_ = false;
     }
     estado_ = EstadoDados::Navegando;
     buffer_.clear();
-    carregarPorRowid(rowid);
+    if (!filtro_.isEmpty() || temFaixa_ || mestre_) {
+        // The posted row may have left what the cursor shows.
+        carregarPorRowid(rowid);
+        return;
+    }
+    // The row as posted is the row as stored: no need to read it again.
+    lote_.limpar();
+    lote_.versao = banco_->versaoDados();
+    lote_.escritas = Banco::escritas();
+    lote_.novaLinha(rowid, int(colunas_.size()));
+    for (size_t i = 0; i < colunas_.size(); ++i)
+        lote_.maisValor(valores[i], colunas_[i].tipo);
+    pos_ = 0;
+    eof_ = bof_ = false;
+    posicionou();
 }
 
 void Tabela::cancelar() {

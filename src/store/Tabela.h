@@ -110,6 +110,9 @@ private:
                 int limite, bool acrescentar);
     bool depoisDe(int linha, bool inversa, int limite);
     bool loteValido();
+    // True when nothing was committed anywhere since the batch was read
+    // (asked of the database every time).
+    bool loteAtual();
     void carregarPorRowid(qint64 rowid);
     void ficarVazio();
     quint64 posicaoTrava() const;
@@ -126,6 +129,7 @@ private:
     std::vector<bool> semCaixa_; // per index column
     QString sqlTabela_;
     QString rowid_; // how the backend names a row's hidden id
+    QString sqlInsercao_;
     QString colunasSelect_;
     QVariantList faixaInicio_, faixaFim_;
     bool temFaixa_ = false;

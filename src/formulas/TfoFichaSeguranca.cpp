@@ -6,6 +6,7 @@
 #include "JanelaModal.h"
 #include "ModeloLinhas.h"
 #include "Sessao.h"
+#include "services/Grade.h"
 #include "services/TeclaEnter.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ QTableView* lista(const QString& nome, ModeloLinhas* modelo, QWidget* pai) {
     auto* g = new QTableView(pai);
     g->setObjectName(nome);
     g->setModel(modelo);
+    OferecerExportacaoPlanilha(g);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);

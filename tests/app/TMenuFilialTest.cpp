@@ -143,7 +143,9 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Grava Custo na Lista 6\n"
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
-                                               "  Corrige Custo Formula");
+                                               "  Corrige Custo Formula\n"
+                                               "  Exportar Fórmulas para Planilha\n"
+                                               "  Importar Fórmulas de Planilha");
 }
 
 TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {

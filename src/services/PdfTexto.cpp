@@ -12,8 +12,8 @@ namespace {
 // Points per character: 10 an inch normal, 17.14 compressed.
 constexpr double PassoNormal = 7.2;
 constexpr double PassoCompactado = 4.2;
-// A printer's unprintable border, about 5 mm.
-constexpr double Margem = 14;
+// A narrow border (1/8 inch): 80 columns of normal pitch fit across A4.
+constexpr double Margem = 9;
 constexpr double Esc = 27;
 
 struct EstadoImpressora {

@@ -5,7 +5,8 @@ set -euo pipefail
 
 pacotes=(qt6-base-dev qt6-base-dev-tools libsqlite3-dev libpq-dev postgresql libgtest-dev cmake
          ninja-build ccache
-         fonts-liberation xvfb xauth)
+         fonts-liberation xvfb xauth
+         qt6-qpa-plugins poppler-utils dpkg-dev file)
 
 faltando=()
 for p in "${pacotes[@]}"; do

@@ -216,6 +216,7 @@ bool CriarDemonstracao(const QString& pasta, const QString& arquivoConfiguracao,
             for (PovoadorDemo povoar : Povoadores)
                 povoar(c.empresa);
         }
+        GravarPlanilhaFormulasDemo(dir.filePath("Formulas para importar.csv"));
         QSettings login(Caminhos::atual().resolver(PastaProgramaDemo + "\\Login.ini"),
                         QSettings::IniFormat);
         login.setValue("BaseDadosUltLogin/Base", empresasDemo().first().empresa.nome);

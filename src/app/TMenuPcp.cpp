@@ -7,6 +7,7 @@
 #include "costs/TfoCadFatores.h"
 #include "costs/TfoConsCusto.h"
 #include "costs/TfoCorrigeCustoFormula.h"
+#include "formulas/IntercambioFormulas.h"
 #include "formulas/TFoCadMatizador.h"
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
@@ -80,6 +81,9 @@ const EntradaMenu Entradas[] = {
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
     {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
     {"Utilitarios", "Corrige Custo Formula", Abrir<TfoCorrigeCustoFormula>},
+    {"Utilitarios", "Exportar Fórmulas para Planilha",
+     [](TMenuPcp&) { ExportarFormulasPlanilha(); }},
+    {"Utilitarios", "Importar Fórmulas de Planilha", [](TMenuPcp&) { ImportarFormulasPlanilha(); }},
     {"Utilitarios", "Atualização do Custo Medio", Abrir<TfoAtuCustoMedio>},
 };
 } // namespace

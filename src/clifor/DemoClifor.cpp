@@ -237,8 +237,8 @@ int CarregarMunicipios(const QString& banco, const QString& pastaDados) {
 QString PastaDados() {
     const QString programa = QCoreApplication::applicationDirPath();
     for (const QString& pasta :
-         {programa + "/data", programa + "/../data", programa + "/../../data",
-          QStringLiteral(PCP_PASTA_FONTES "/data")}) {
+         {programa + "/data", programa + "/" PCP_PASTA_DADOS_INSTALADA, programa + "/../data",
+          programa + "/../../data", QStringLiteral(PCP_PASTA_FONTES "/data")}) {
         if (QFile::exists(QDir(pasta).filePath(ArquivoMunicipios)))
             return QDir(pasta).absolutePath();
     }

@@ -19,7 +19,8 @@ void CriarDemoClifor(const QString& banco, int filial);
 // already had rows). Throws ErroBanco when the file cannot be read.
 int CarregarMunicipios(const QString& banco, const QString& pastaDados);
 
-// The folder holding municipios-ibge.tsv: "data" beside the program or up
+// The folder holding municipios-ibge.tsv: "data" beside the program, the
+// installed data folder (share/pcp beside the program's bin), "data" up
 // to two folders above it, else the source tree's; "" when none has it.
 QString PastaDados();
 

@@ -3,6 +3,7 @@
 #include "TDMConsCusto.h"
 #include "services/Botao.h"
 #include "services/FormatoNumero.h"
+#include "services/Grade.h"
 #include "services/ModeloLinhas.h"
 #include "services/VinculoCampos.h"
 #include "session/AutorizarAcesso.h"
@@ -81,6 +82,7 @@ QTableView* grade(QWidget* pai, const QString& nome, QAbstractItemModel* modelo)
     auto* g = new QTableView(pai);
     g->setObjectName(nome);
     g->setModel(modelo);
+    OferecerExportacaoPlanilha(g);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,5 +1,9 @@
 #include "DemoFormulas.h"
 
+#include "IntercambioFormulas.h"
+#include "services/Planilha.h"
+#include "store/ErroBanco.h"
+
 #include "Percentuais.h"
 #include "Relogio.h"
 #include "Tabela.h"
@@ -248,4 +252,10 @@ void CriarDemoFormulas(const QString& banco, int filial) {
         if (!f.localizarChave({filial, QString::number(a.numero)}))
             criarAmostraCia(f, fi, filial, a);
     avancarContador(banco, filial);
+}
+
+void GravarPlanilhaFormulasDemo(const QString& arquivoHost) {
+    QString erro;
+    if (!GravarCsv(arquivoHost, LinhasFormulasCsv(1, "1", "3"), erro))
+        throw ErroBanco(arquivoHost + ": " + erro);
 }

@@ -14,3 +14,8 @@
 // branch's formula counter is raised to the last demonstration formula.
 // Throws ErroBanco on a store failure.
 void CriarDemoFormulas(const QString& banco, int filial);
+
+// A spreadsheet of formulas 1 to 3 of branch 1 of the company the alias
+// Orvalo names, written to `arquivoHost` for a newcomer to import
+// ("Importar Fórmulas de Planilha"). Throws ErroBanco on a failure.
+void GravarPlanilhaFormulasDemo(const QString& arquivoHost);

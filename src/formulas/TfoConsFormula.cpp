@@ -9,6 +9,7 @@
 #include "Relogio.h"
 #include "Sessao.h"
 #include "services/DataValida.h"
+#include "services/Grade.h"
 #include "services/TeclaEnter.h"
 
 #include <QCheckBox>
@@ -130,6 +131,7 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
     grade_ = new QTableView(this);
     grade_->setObjectName("Formulas");
     grade_->setModel(modelo_);
+    OferecerExportacaoPlanilha(grade_);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -5,13 +5,14 @@
 #include "ErroBanco.h"
 #include "JanelaModal.h"
 #include "ModeloLinhas.h"
+#include "Relogio.h"
 #include "Sessao.h"
+#include "services/EscolhaArquivo.h"
+#include "services/Grade.h"
 #include "services/TeclaEnter.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,7 +27,6 @@
 #include <QTableView>
 #include <QTextDocument>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,6 +34,7 @@ QTableView* lista(const QString& nome, ModeloLinhas* modelo, QWidget* pai) {
     auto* g = new QTableView(pai);
     g->setObjectName(nome);
     g->setModel(modelo);
+    OferecerExportacaoPlanilha(g);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -252,17 +253,17 @@ void TfoFichaSeguranca::imprimir() {
 }
 
 void TfoFichaSeguranca::salvarPdf(const ConteudoFicha& ficha) {
-    const QString sugerido =
-        QDir::home().filePath(QString("Ficha %1-%2.pdf").arg(produtoAtual()).arg(formulaAtual()));
-    const QString arquivo =
-        QFileDialog::getSaveFileName(this, "Salvar PDF", sugerido, "PDF (*.pdf)");
+    const QString sugerido = NomeArquivoProposto(
+        QString("Ficha de Segurança %1-%2").arg(produtoAtual()).arg(formulaAtual()),
+        Relogio::atual().hoje(), "pdf");
+    const QString arquivo = EscolherArquivoGravar("Salvar PDF", sugerido, "PDF (*.pdf)");
     if (arquivo.isEmpty())
         return;
     if (!GravarFichaPdf(ficha, arquivo)) {
         MostrarErro("Não foi possível gravar o arquivo " + QDir::toNativeSeparators(arquivo));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(arquivo)))
+    if (!AbrirNoDesktop(arquivo))
         MostrarMensagem("A ficha foi gravada em " + QDir::toNativeSeparators(arquivo) +
                         ", mas não há programa para abri-la.");
 }

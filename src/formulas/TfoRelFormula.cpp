@@ -10,6 +10,7 @@
 #include "ModeloLinhas.h"
 #include "RelatorioTexto.h"
 #include "TfoTipoImpr.h"
+#include "services/Grade.h"
 #include "services/TeclaEnter.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,7 @@ TfoRelFormula::TfoRelFormula(SessaoBanco* sessao, QWidget* parent)
     grade_ = new QTableView(this);
     grade_->setObjectName("Formulas");
     grade_->setModel(modelo_);
+    OferecerExportacaoPlanilha(grade_);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);

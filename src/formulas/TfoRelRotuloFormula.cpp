@@ -10,6 +10,7 @@
 #include "Relogio.h"
 #include "Sessao.h"
 #include "TfoTipoImpr.h"
+#include "services/Grade.h"
 #include "services/TeclaEnter.h"
 
 #include <QButtonGroup>
@@ -51,6 +52,7 @@ TfoRelRotuloFormula::TfoRelRotuloFormula(SessaoBanco* sessao, QWidget* parent)
     grade_ = new QTableView(this);
     grade_->setObjectName("Formulas");
     grade_->setModel(modelo_);
+    OferecerExportacaoPlanilha(grade_);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);

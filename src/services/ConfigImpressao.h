@@ -9,7 +9,7 @@
 struct ConfigImpressao {
     QString CodigoPasso;    // character 15 (compressed), 18 (normal) or empty
     QChar Modo = 'T';       // 'T' text, 'G' graphic
-    QChar Destino = 'I';    // 'I' print, 'V' preview, 'T' client-drive file
+    QChar Destino = 'I';    // 'I' print, 'V' preview, 'T' client-drive file, 'P' PDF file
     QChar Orientacao = 'R'; // 'R' portrait, 'P' landscape (graphic only)
     int LinhasPorPagina = 66;
     QString NomeImpressora;

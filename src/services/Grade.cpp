@@ -1,5 +1,6 @@
 #include "Grade.h"
 
+#include "ExportacaoPlanilha.h"
 #include "LayoutGrade.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,8 @@
 #include <vector>
 
 namespace {
+const QString TextoExportar = QStringLiteral("Exportar para planilha…");
+
 // Follows a grid made by NovaGrade: fits its columns until the operator
 // (or a loaded layout) arranges them, and tells whether they changed.
 class AjusteColunas : public QObject {
@@ -147,15 +150,33 @@ QTableView* NovaGrade(QAbstractItemModel* modelo, const QString& nome, QWidget* 
 
     QHeaderView* cab = grade->horizontalHeader();
     cab->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(cab, &QHeaderView::customContextMenuRequested, grade,
+    QObject::connect(
+        cab, &QHeaderView::customContextMenuRequested, grade, [grade](const QPoint& ponto) {
+            QMenu menu(grade);
+            QAction* restaurar = menu.addAction("Restaurar colunas");
+            restaurar->setObjectName("Restaurar colunas");
+            QAction* exportar = menu.addAction(TextoExportar);
+            exportar->setObjectName(TextoExportar);
+            QAction* escolhida = menu.exec(grade->horizontalHeader()->mapToGlobal(ponto));
+            if (escolhida == restaurar)
+                RestaurarColunas(*grade);
+            else if (escolhida == exportar)
+                ExportarGradeParaPlanilha(*grade);
+        });
+    OferecerExportacaoPlanilha(grade);
+    return grade;
+}
+
+void OferecerExportacaoPlanilha(QTableView* grade) {
+    grade->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(grade, &QWidget::customContextMenuRequested, grade,
                      [grade](const QPoint& ponto) {
                          QMenu menu(grade);
-                         QAction* restaurar = menu.addAction("Restaurar colunas");
-                         restaurar->setObjectName("Restaurar colunas");
-                         if (menu.exec(grade->horizontalHeader()->mapToGlobal(ponto)) == restaurar)
-                             RestaurarColunas(*grade);
+                         QAction* exportar = menu.addAction(TextoExportar);
+                         exportar->setObjectName(TextoExportar);
+                         if (menu.exec(grade->viewport()->mapToGlobal(ponto)) == exportar)
+                             ExportarGradeParaPlanilha(*grade);
                      });
-    return grade;
 }
 
 void RestaurarColunas(QTableView& grade) {

@@ -26,6 +26,11 @@ QTableView* NovaGrade(QAbstractItemModel* modelo, const QString& nome, QWidget* 
 // fitting of columns, no remembered layout).
 void PrepararGrade(QTableView* grade);
 
+// The grid's context menu (and its titles' menu, where NovaGrade made one)
+// offers "Exportar para planilha…" (ExportacaoPlanilha.h). NovaGrade calls
+// it; grids made by hand call it themselves.
+void OferecerExportacaoPlanilha(QTableView* grade);
+
 // Grid made by NovaGrade: columns back in their order, all shown and
 // fitted to their content; the layout file is deleted.
 void RestaurarColunas(QTableView& grade);

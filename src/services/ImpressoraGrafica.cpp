@@ -37,26 +37,33 @@ void InstalarEscolhaImpressoraGrafica(std::function<bool(QPrinter&)> escolher) {
 void ImprimirPaginaGrafica() {
     const ConfigImpressao& cfg = CfgImpressao();
     QPrinter& impressora = ImpressoraGrafica();
-    const bool retrato = cfg.Orientacao == 'R';
-    impressora.setPageOrientation(retrato ? QPageLayout::Portrait : QPageLayout::Landscape);
+    impressora.setPageOrientation(cfg.Orientacao == 'R' ? QPageLayout::Portrait
+                                                        : QPageLayout::Landscape);
     impressora.setDocName(Sess().Modulo);
     QPainter p;
     if (!p.begin(&impressora))
         return;
+    DesenharPaginaGrafica(p, impressora);
+    p.end(); // every page is its own print job
+}
+
+void DesenharPaginaGrafica(QPainter& p, QPagedPaintDevice& destino) {
+    const ConfigImpressao& cfg = CfgImpressao();
     QFont fonte;
     // Liberation Mono has the same metrics where Courier New is absent.
     fonte.setFamilies({"Courier New", "Liberation Mono"});
     fonte.setStyleHint(QFont::TypeWriter);
-    fonte.setPointSize(cfg.CodigoPasso == CaractereCompactado ? (retrato ? 7 : 8) : 12);
+    fonte.setPointSize(cfg.CodigoPasso == CaractereCompactado ? (cfg.Orientacao == 'R' ? 7 : 8)
+                                                              : 12);
     p.setFont(fonte);
-    const QFontMetrics m(fonte, &impressora);
+    const QFontMetrics m(fonte, &destino);
     const int larguraM = m.horizontalAdvance('M');
     const PaginaTexto& pagina = PaginaTexto::atual();
     const int linhas = std::min(cfg.LinhasUsadas, PaginaTexto::Linhas);
     const int colunas = std::min(cfg.Largura, PaginaTexto::Colunas);
     // A font taller than the sheet allows would push the last lines off
     // the page: the lines then close up to fit.
-    const int altura = impressora.pageLayout().paintRectPixels(impressora.resolution()).height();
+    const int altura = destino.pageLayout().paintRectPixels(destino.logicalDpiY()).height();
     const int passo = linhas > 0 ? std::min(m.height(), altura / linhas) : m.height();
     int y = m.ascent();
     for (int l = 1; l <= linhas; ++l, y += passo) {
@@ -69,5 +76,4 @@ void ImprimirPaginaGrafica() {
             x += int(celula.size()) * larguraM;
         }
     }
-    p.end(); // every page is its own print job
 }

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 
 QPrinter& ImpressoraGrafica();
@@ -16,3 +18,6 @@ void InstalarEscolhaImpressoraGrafica(std::function<bool(QPrinter&)> escolher);
 // Draws the page buffer as one print job on ImpressoraGrafica() in a
 // monospaced font, under the current print settings.
 void ImprimirPaginaGrafica();
+// The drawing of one page as above, with `pintor` active on `destino`
+// (a printer or a PDF file) whose page is already set.
+void DesenharPaginaGrafica(QPainter& pintor, QPagedPaintDevice& destino);

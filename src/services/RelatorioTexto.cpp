@@ -1,10 +1,12 @@
 #include "RelatorioTexto.h"
 
 #include "ConfigImpressao.h"
+#include "EscolhaArquivo.h"
 #include "FormatoNumero.h"
 #include "ImpressoraGrafica.h"
 #include "ImpressoraTexto.h"
 #include "PaginaTexto.h"
+#include "SaidaPdf.h"
 #include "VisualizadorRelatorio.h"
 #include "session/Dialogos.h"
 #include "session/FormatosRegionais.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QPrinter>
 #include <QScreen>
 #include <QTextStream>
 #include <QWidget>
@@ -36,8 +39,24 @@ int& paginasEmitidas() {
     return n;
 }
 
+// The first header's title of the run names its PDF file.
+QString& tituloRelatorio() {
+    static QString t;
+    return t;
+}
+
+// True when the run's pages go to a PDF file to be named at the end; false
+// when they go to the file the graphic printer was told to print to.
+bool& pdfParaNomear() {
+    static bool b = false;
+    return b;
+}
+
+QString tituloPdf();
+
 void visualizacaoPadrao(const QString& arquivo, int linhasPorPagina) {
     auto* v = new VisualizadorRelatorio(arquivo, linhasPorPagina);
+    v->definirTitulo(tituloPdf());
     v->setAttribute(Qt::WA_DeleteOnClose);
     v->show();
 }
@@ -120,17 +139,26 @@ void removerArquivosAntigos(const QString& pastaArmazenada, const QString& hoje)
 void imprimirTexto() {
     const ConfigImpressao& cfg = CfgImpressao();
     ImpressoraTexto& saida = ImpressoraTexto::atual();
+    SaidaPdf& pdf = SaidaPdf::atual();
     const PaginaTexto& pagina = PaginaTexto::atual();
+    QString codigos;
     if (!cfg.CodigoPasso.isEmpty())
-        saida.escrever(cfg.CodigoPasso + QChar(27) + "2");
+        codigos = cfg.CodigoPasso + QChar(27) + "2";
+    if (!pdf.aberta() && !codigos.isEmpty())
+        saida.escrever(codigos);
     const int linhas = std::clamp(cfg.LinhasUsadas, 0, PaginaTexto::Linhas);
     const int largura = std::clamp(cfg.Largura, 0, PaginaTexto::Colunas);
     const bool terminal = viaTerminal() && progresso();
+    QStringList paginaPdf;
     QString texto;
     for (int l = 1; l <= linhas; ++l) {
         texto.clear();
         if (!pagina.juntarLinha(l, largura, texto))
             texto = " ";
+        if (pdf.aberta()) {
+            paginaPdf << (l == 1 ? codigos + texto : texto);
+            continue;
+        }
         saida.escrever(texto + CrLf);
         if (terminal) {
             progresso()->setWindowTitle("Pagina: " + QString::number(cfg.Pagina) +
@@ -138,6 +166,56 @@ void imprimirTexto() {
             QApplication::processEvents();
         }
     }
+    if (pdf.aberta())
+        pdf.paginaTexto(paginaPdf);
+}
+
+QString tituloPdf() {
+    if (!tituloRelatorio().trimmed().isEmpty())
+        return tituloRelatorio();
+    if (const QWidget* janela = QApplication::activeWindow())
+        return janela->windowTitle();
+    return QString();
+}
+
+// Hands the finished PDF to the operator: the name to keep it under, then
+// the desktop's viewer when asked.
+void entregarPdf() {
+    SaidaPdf& pdf = SaidaPdf::atual();
+    const QString temporario = pdf.arquivo();
+    const int paginas = pdf.paginas();
+    const bool gravou = pdf.fechar();
+    if (paginas == 0) {
+        QFile::remove(temporario);
+        return;
+    }
+    if (!gravou) {
+        QFile::remove(temporario);
+        MostrarErro("Não foi possível gravar o arquivo " + QDir::toNativeSeparators(temporario));
+        return;
+    }
+    QString destino = temporario;
+    if (pdfParaNomear()) {
+        destino = EscolherArquivoGravar(
+            "Salvar relatório em PDF",
+            NomeArquivoProposto(tituloPdf(), Relogio::atual().hoje(), "pdf"), "PDF (*.pdf)");
+        if (destino.isEmpty()) {
+            QFile::remove(temporario);
+            return;
+        }
+        if (QFileInfo(destino).suffix().isEmpty())
+            destino += ".pdf";
+        QFile::remove(destino);
+        if (!QFile::rename(temporario, destino)) {
+            QFile::remove(temporario);
+            MostrarErro("Não foi possível gravar o arquivo " + QDir::toNativeSeparators(destino));
+            return;
+        }
+    }
+    if (Confirmar("O relatório foi gravado em " + QDir::toNativeSeparators(destino) +
+                  ".\nDeseja abri-lo agora?") &&
+        !AbrirNoDesktop(destino))
+        MostrarMensagem("Não há programa para abrir " + QDir::toNativeSeparators(destino) + ".");
 }
 } // namespace
 
@@ -179,6 +257,8 @@ void Cabecalho(const QString& titulo, const QString& subtitulo) {
     const QDateTime agora = Relogio::atual().agora();
     const int direita = cfg.Largura - 15;
     cfg.Linha = 1;
+    if (tituloRelatorio().isEmpty())
+        tituloRelatorio() = titulo;
     EscreverTexto(1, 1, Sess().Modulo + ":" + Sess().NomeFilial);
     EscreverTexto(1, direita, "DATA.:" + DataTexto(agora.date()));
     EscreverTexto(2, 1, "SISTEMA: ORVALO INFORMATICA LTDA");
@@ -200,7 +280,9 @@ void Cabecalho(const QString& titulo, const QString& subtitulo) {
 void ImprimirPagina() {
     ConfigImpressao& cfg = CfgImpressao();
     if (cfg.Pagina > 0) {
-        if (cfg.Modo == 'G')
+        if (cfg.Modo == 'G' && SaidaPdf::atual().aberta())
+            SaidaPdf::atual().paginaGrafica();
+        else if (cfg.Modo == 'G')
             ImprimirPaginaGrafica();
         else
             imprimirTexto();
@@ -212,6 +294,20 @@ void ImprimirPagina() {
 void IniciarRelatorio() {
     ConfigImpressao& cfg = CfgImpressao();
     paginasEmitidas() = 0;
+    tituloRelatorio().clear();
+    // A graphic printer told to print to a file gets the whole run in it,
+    // not one job per page each overwriting the last.
+    const QString arquivoImpressora =
+        cfg.Modo == 'G' ? ImpressoraGrafica().outputFileName() : QString();
+    pdfParaNomear() = cfg.Destino == 'P';
+    if (pdfParaNomear() || !arquivoImpressora.isEmpty()) {
+        const QString arquivo =
+            pdfParaNomear()
+                ? QDir::temp().filePath(NomeTemporarioRelatorio(Relogio::atual().agora()) + ".pdf")
+                : arquivoImpressora;
+        SaidaPdf::atual().abrir(arquivo, cfg.Modo == 'G', Sess().Modulo);
+        return;
+    }
     if (cfg.Modo == 'G')
         return;
     if (cfg.Destino == 'V' || cfg.Destino == 'T') {
@@ -236,6 +332,11 @@ void IniciarRelatorio() {
 
 void FinalizarRelatorio() {
     const ConfigImpressao& cfg = CfgImpressao();
+    if (SaidaPdf::atual().aberta()) {
+        QApplication::processEvents();
+        entregarPdf();
+        return;
+    }
     if (cfg.Modo == 'G')
         return;
     QApplication::processEvents();
@@ -255,6 +356,7 @@ void FinalizarRelatorio() {
 
 void AbandonarRelatorio() {
     ImpressoraTexto::atual().descartar();
+    SaidaPdf::atual().descartar();
     if (progresso()) {
         progresso()->close();
         delete progresso();

@@ -25,6 +25,7 @@
 
 namespace {
 const QString Visualizar = "VISUALIZAR";
+const QString ArquivoPdf = "Arquivo PDF";
 
 QRadioButton* radio(const QString& texto, QWidget* pai, QLayout* layout) {
     auto* r = new QRadioButton(texto, pai);
@@ -143,6 +144,8 @@ void TfoTipoImpr::preparar() {
         (cfg.Orientacao == 'P' ? paisagem_ : retrato_)->setChecked(true);
     linhas_->setText(Formatar("%3.3d", {cfg.LinhasPorPagina == 0 ? 66 : cfg.LinhasPorPagina}));
 
+    // The file entry goes before the preview, which stays the last entry.
+    impressora_->addItem(ArquivoPdf);
     impressora_->addItem(Visualizar);
     if (lembrada >= 0) {
         selecionar(impressora_, lembrada);
@@ -236,6 +239,10 @@ void TfoTipoImpr::confirmar() {
     selecionar(porta_, impressora_->currentIndex());
     cfg.Porta = porta_->currentText();
     cfg.Destino = cfg.NomeImpressora == Visualizar ? 'V' : 'I';
+    if (cfg.NomeImpressora == ArquivoPdf) {
+        cfg.Destino = 'P';
+        cfg.Porta.clear();
+    }
     if (cfg.Destino == 'I' && cfg.Modo == 'T' && Sess().TermServ)
         cfg.Destino = 'T';
     accept();

@@ -1,9 +1,13 @@
 #include "VisualizadorRelatorio.h"
 #include "Botao.h"
+#include "EscolhaArquivo.h"
+#include "PdfTexto.h"
+#include "session/Dialogos.h"
+#include "session/Relogio.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -22,22 +26,6 @@ QFont fonteMonoespacada() {
     f.setFamilies({"Courier New", "Liberation Mono", f.family()});
     f.setStyleHint(QFont::TypeWriter);
     return f;
-}
-
-// Printer codes (pitch characters, ESC + its argument) are not text.
-QString semControles(const QString& linha) {
-    QString s;
-    s.reserve(linha.size());
-    for (qsizetype i = 0; i < linha.size(); ++i) {
-        const QChar c = linha[i];
-        if (c == QChar(27)) {
-            ++i;
-            continue;
-        }
-        if (c >= QChar(' '))
-            s += c;
-    }
-    return s;
 }
 
 } // namespace
@@ -87,9 +75,11 @@ void VisualizadorRelatorio::carregar(int linhasPorPagina) {
         linhas.removeLast();
     const int porPagina = std::max(1, linhasPorPagina);
     for (qsizetype i = 0; i < linhas.size(); i += porPagina) {
+        const QStringList emitida = linhas.mid(i, porPagina);
         QStringList pagina;
-        for (qsizetype j = i; j < std::min(linhas.size(), i + porPagina); ++j)
-            pagina << semControles(linhas[j]);
+        for (const QString& l : emitida)
+            pagina << TextoImpresso(l);
+        emitidas_ << emitida;
         paginas_ << pagina.join('\n');
     }
 }
@@ -154,15 +144,24 @@ void VisualizadorRelatorio::imprimir() {
         imprimirEm(impressora);
 }
 
+bool VisualizadorRelatorio::gravarPdf(const QString& arquivoHost) const {
+    PdfTexto pdf(arquivoHost, titulo_);
+    for (const QStringList& pagina : emitidas_)
+        pdf.pagina(pagina);
+    return pdf.fechar();
+}
+
 void VisualizadorRelatorio::salvarPdf() {
-    const QString destino =
-        QFileDialog::getSaveFileName(this, "Salvar PDF", QString(), "PDF (*.pdf)");
+    const QString destino = EscolherArquivoGravar(
+        "Salvar PDF", NomeArquivoProposto(titulo_, Relogio::atual().hoje(), "pdf"), "PDF (*.pdf)");
     if (destino.isEmpty())
         return;
-    QPrinter impressora(QPrinter::HighResolution);
-    impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setOutputFileName(destino);
-    imprimirEm(impressora);
+    if (!gravarPdf(destino))
+        MostrarErro("Não foi possível gravar o arquivo " + QDir::toNativeSeparators(destino));
+    else if (Confirmar("O relatório foi gravado em " + QDir::toNativeSeparators(destino) +
+                       ".\nDeseja abri-lo agora?") &&
+             !AbrirNoDesktop(destino))
+        MostrarMensagem("Não há programa para abrir " + QDir::toNativeSeparators(destino) + ".");
 }
 
 void VisualizadorRelatorio::abrirComProgramaPadrao() {

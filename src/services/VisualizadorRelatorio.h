@@ -17,8 +17,13 @@ public:
 
     int paginas() const { return int(paginas_.size()); }
     int paginaAtual() const { return atual_; }
-    // The page as shown: pitch and line-spacing codes removed.
+    // The page as shown: printer codes removed (TextoImpresso).
     QString textoPagina(int indice) const;
+    // The report's title, which names the PDF it is saved as.
+    void definirTitulo(const QString& titulo) { titulo_ = titulo; }
+    // Writes the pages as the PDF destination of the report does;
+    // false when the file could not be written.
+    bool gravarPdf(const QString& arquivoHost) const;
 
     // Every page on `impressora`, one sheet per page.
     void imprimirEm(QPrinter& impressora) const;
@@ -35,7 +40,9 @@ private:
     void carregar(int linhasPorPagina);
 
     QString arquivo_;
+    QString titulo_;
     QStringList paginas_;
+    QList<QStringList> emitidas_; // each page's lines as written, codes included
     int atual_ = 0;
     QPlainTextEdit* texto_;
     QLabel* rotulo_;

@@ -144,6 +144,8 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Baixa Estoque Materia Prima (desabilitada)\n"
                                                "  Substitui Componentes Fórmulas (desabilitada)\n"
                                                "  Corrige Custo Formula\n"
+                                               "  Exportar Fórmulas para Planilha\n"
+                                               "  Importar Fórmulas de Planilha\n"
                                                "  Atualização do Custo Medio");
 }
 

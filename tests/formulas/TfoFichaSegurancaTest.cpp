@@ -9,6 +9,8 @@
 #include "services/ModeloLinhas.h"
 
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -147,4 +149,27 @@ TEST_F(TfoFichaSegurancaTest, VinteComponentesCabemNumaPaginaDoPdf) {
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
     EXPECT_FALSE(GravarFichaPdf(ficha, raiz.path() + "/sem/pasta/ficha.pdf"));
+}
+
+// The PDF is drawn by the preview's code: a sheet that runs over to more
+// pages has as many in the file as in the preview.
+TEST_F(TfoFichaSegurancaTest, PdfTemAsPaginasDaPrevia) {
+    ConteudoFicha ficha;
+    ficha.nomeComercial = "TINTA ACRILICA FOSCA";
+    for (int i = 0; i < 70; ++i)
+        ficha.componentes << ComponenteFicha{"RESINA " + QString::number(i), 100.0 / 70};
+    QPrinter impressora(QPrinter::HighResolution);
+    PrepararPaginaFicha(impressora);
+    QPrintPreviewWidget previa(&impressora);
+    QObject::connect(&previa, &QPrintPreviewWidget::paintRequested,
+                     [&ficha](QPrinter* p) { DesenharFichaSeguranca(ficha, *p); });
+    previa.updatePreview();
+    EXPECT_GE(previa.pageCount(), 2);
+
+    const QString arquivo = raiz.path() + "/ficha.pdf";
+    ASSERT_TRUE(GravarFichaPdf(ficha, arquivo));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")),
+              previa.pageCount());
 }

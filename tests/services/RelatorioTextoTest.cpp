@@ -358,10 +358,12 @@ TEST_F(RelatorioTextoTest, ModoGraficoDesenhaCadaPaginaSemArquivoTexto) {
     EscreverTexto(1, 1, "GRAFICO");
     ImprimirPagina();
     ImprimirPagina();
+    dialogos->responder(Resposta::Nao); // not opened
     FinalizarRelatorio();
     ImpressoraGrafica().setOutputFileName(QString());
     EXPECT_EQ(cfg.Pagina, 3);
-    EXPECT_EQ(ler(pdf).count("/Type /Page\n"), 1);
+    // Both pages in the file, not the second in place of the first.
+    EXPECT_EQ(ler(pdf).count("/Type /Page\n"), 2);
     EXPECT_TRUE(QDir(host("C:\\")).entryList({"*.IMP"}).isEmpty());
     EXPECT_TRUE(visualizados.isEmpty());
 }

@@ -65,7 +65,7 @@ protected:
 TEST_F(TfoTipoImprTest, ArquivoPrintersEhNomeEDispositivoAoMesmoTempo) {
     escreverPrinters("\\\\SERVER\\EPSON\r\nLPT2\r\n\r\n");
     janela.preparar();
-    EXPECT_EQ(impressora()->count(), 3);
+    EXPECT_EQ(impressora()->count(), 4);
     EXPECT_EQ(impressora()->currentText(), "VISUALIZAR");
     EXPECT_EQ(linhas(), "066");
 
@@ -103,10 +103,15 @@ TEST_F(TfoTipoImprTest, ImpressorasInstaladasDaoPortaDepoisDeOn) {
     escolherEConfirmar(0);
     EXPECT_EQ(CfgImpressao().NomeImpressora, "EPSON LX-300 on LPT1:");
     EXPECT_EQ(CfgImpressao().Porta, "LPT1");
-    escolherEConfirmar(2);
+    escolherEConfirmar(3);
     EXPECT_EQ(CfgImpressao().NomeImpressora, "VISUALIZAR");
     EXPECT_EQ(CfgImpressao().Porta, "");
     EXPECT_EQ(CfgImpressao().Destino, 'V');
+    // The PDF file sits between the printers and the preview.
+    escolherEConfirmar(2);
+    EXPECT_EQ(CfgImpressao().NomeImpressora, "Arquivo PDF");
+    EXPECT_EQ(CfgImpressao().Porta, "");
+    EXPECT_EQ(CfgImpressao().Destino, 'P');
 }
 
 // Through a terminal server a text report for a printer becomes a file on
@@ -120,6 +125,8 @@ TEST_F(TfoTipoImprTest, EstacaoComTerminalMandaTextoParaArquivoDoCliente) {
     escolherEConfirmar(1);
     EXPECT_EQ(CfgImpressao().Destino, 'T');
     escolherEConfirmar(2);
+    EXPECT_EQ(CfgImpressao().Destino, 'P');
+    escolherEConfirmar(3);
     EXPECT_EQ(CfgImpressao().Destino, 'V');
     janela.escolherImpressora(0);
     janela.escolherGrafico();

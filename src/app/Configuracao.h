@@ -17,6 +17,9 @@
 struct LinhaComando {
     QString arquivoConfiguracao; // --config FILE, else PCP_CONFIG, else the default
     QString pastaDemonstracao;   // --criar-demo DIR
+    // --importar-paradox ORIGEM DESTINO [--substituir]
+    QString importarOrigem, importarDestino;
+    bool substituir = false;
     bool ajuda = false;
     QStringList argumentos;
     QString erro; // non-empty when the line cannot be used

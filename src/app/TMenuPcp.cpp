@@ -18,6 +18,8 @@
 #include "formulas/TfoRelEtiquetas.h"
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "importacao/TfoImportaDados.h"
+#include "session/AutorizarAcesso.h"
 
 #include "session/Sessao.h"
 
@@ -79,6 +81,11 @@ const EntradaMenu Entradas[] = {
     {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
     {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
     {"Utilitarios", "Corrige Custo Formula", Abrir<TfoCorrigeCustoFormula>},
+    {"Utilitarios", "Importar dados de outro sistema",
+     [](TMenuPcp& m) {
+         if (AutorizarAcesso(CodigoAcessoImportacao))
+             AbrirCriando<TfoImportaDados>(m);
+     }},
 };
 } // namespace
 

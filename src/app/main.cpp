@@ -9,6 +9,7 @@
 #include "TFormSplash.h"
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
+#include "importacao/ImportarPelaLinhaDeComando.h"
 #include "services/DialogosQt.h"
 #include "store/SessaoBanco.h"
 #include "store/tabelas/Tabelas.h"
@@ -27,11 +28,17 @@ void escrever(FILE* saida, const QString& texto) {
 const char* const Uso =
     "Uso: pcp [--config ARQUIVO] [Os_Exec CODIGO]\n"
     "     pcp [--config ARQUIVO] --criar-demo PASTA\n"
+    "     pcp [--config ARQUIVO] --importar-paradox ORIGEM DESTINO [--substituir]\n"
     "\n"
     "  --config ARQUIVO    arquivo de configuração da instalação (padrão: a variável\n"
     "                      PCP_CONFIG, ou ~/.config/PCP/pcp.ini)\n"
     "  --criar-demo PASTA  cria uma instalação de demonstração em PASTA e grava a\n"
     "                      configuração em ARQUIVO\n"
+    "  --importar-paradox ORIGEM DESTINO\n"
+    "                      importa as tabelas Paradox (.DB) da pasta ORIGEM na empresa\n"
+    "                      DESTINO (como C:\\EMPRESA4, ou a pasta do catálogo para o\n"
+    "                      Empresa.DB); com --substituir, as tabelas que já têm linhas\n"
+    "                      são substituídas em vez de mantidas\n"
     "  Os_Exec CODIGO      escolhe a empresa CODIGO sem mostrar a lista de empresas\n";
 
 const char* const ResumoDemonstracao =
@@ -55,6 +62,21 @@ int criarDemonstracao(const LinhaComando& linha) {
     escrever(stdout, ResumoDemonstracao);
     escrever(stdout, "Para usar: pcp --config " + linha.arquivoConfiguracao);
     return 0;
+}
+
+int importarParadox(const LinhaComando& linha) {
+    RegistrarTodasTabelas();
+    QString erro;
+    Configuracao config;
+    if (!config.ler(linha.arquivoConfiguracao, erro)) {
+        escrever(stderr, erro);
+        return 1;
+    }
+    SessaoBanco::padrao().fechar();
+    SessaoBanco::padrao().abrir();
+    config.aplicar();
+    return ImportarPelaLinhaDeComando(linha.importarOrigem, linha.importarDestino, linha.substituir,
+                                      stdout, stderr);
 }
 
 // First run: without a configuration file the program makes (or reuses)
@@ -103,6 +125,10 @@ int main(int argc, char** argv) {
     if (!linha.pastaDemonstracao.isEmpty()) {
         QCoreApplication app(argc, argv);
         return criarDemonstracao(linha);
+    }
+    if (!linha.importarOrigem.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return importarParadox(linha);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

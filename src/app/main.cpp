@@ -43,7 +43,9 @@ const char* const Uso =
 
 const char* const ResumoDemonstracao =
     "Empresas: 001 Tintas Aurora Matriz e 002 Tintas Aurora Sul (grupo 1, a 002 com senha\n"
-    "1234), 003 Vernizes Serra Azul (grupo 2). Ao pedir o grupo, digite 1 ou 2.";
+    "1234), 003 Vernizes Serra Azul (grupo 2). Ao pedir o grupo, digite 1 ou 2.\n"
+    "A pasta legado guarda uma empresa do sistema antigo em tabelas Paradox, para importar\n"
+    "em Utilitarios, Importar dados de outro sistema (veja o README).";
 
 int criarDemonstracao(const LinhaComando& linha) {
     if (QFileInfo::exists(linha.arquivoConfiguracao)) {

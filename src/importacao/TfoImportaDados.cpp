@@ -43,7 +43,7 @@ TfoImportaDados::TfoImportaDados(SessaoBanco* sessao, QWidget* parent)
     : QWidget(parent), sessao_(sessao) {
     setObjectName("TfoImportaDados");
     setWindowTitle("Importar dados de outro sistema");
-    resize(900, 640);
+    resize(1000, 680);
 
     auto* g = new QGridLayout;
     g->addWidget(rotulo("Pasta de origem", this), 0, 0);
@@ -70,11 +70,11 @@ TfoImportaDados::TfoImportaDados(SessaoBanco* sessao, QWidget* parent)
         new ModeloLinhas({"Tabela", "Linhas", "Página de código", "Destino", "Situação"}, this);
     tabelas_->alinharDireita({1});
     gradeTabelas_ = NovaGrade(tabelas_, "Tabelas", this);
-    LarguraMaximaColunas(gradeTabelas_, 60);
+    LarguraMaximaColunas(gradeTabelas_, 45);
     ocorrencias_ = new ModeloLinhas({"Tabela", "Linha", "Coluna", "Valor", "Motivo"}, this);
     ocorrencias_->alinharDireita({1});
     gradeOcorrencias_ = NovaGrade(ocorrencias_, "Ocorrencias", this);
-    LarguraMaximaColunas(gradeOcorrencias_, 60);
+    LarguraMaximaColunas(gradeOcorrencias_, 45);
     relatorio_ = new QLabel(this);
     relatorio_->setObjectName("Relatorio");
     relatorio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -100,6 +100,12 @@ TfoImportaDados::TfoImportaDados(SessaoBanco* sessao, QWidget* parent)
     connect(destino_->lineEdit(), &QLineEdit::editingFinished, this, &TfoImportaDados::examinar);
     connect(importar, &QPushButton::clicked, this, &TfoImportaDados::importar);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
+    // Enter from the source goes on to the destination; "Procurar..." is for the mouse.
+    setTabOrder(origem_, destino_);
+    setTabOrder(destino_, substituir_);
+    setTabOrder(substituir_, importar);
+    setTabOrder(importar, fechar);
+    setTabOrder(fechar, procurar);
     AvancarComEnter(this);
     LembrarJanela(this);
 }
@@ -209,10 +215,11 @@ void TfoImportaDados::importar() {
         return;
     }
     const bool substituir = substituir_->isChecked();
-    if (!Confirmar(QString("Importar %1 de %2 para %3?\n")
-                       .arg(importaveis == 1 ? QString("1 tabela")
-                                             : QString("%1 tabelas").arg(importaveis))
-                       .arg(QDir::toNativeSeparators(origem_->text().trimmed()), destino()) +
+    const QString quantas =
+        importaveis == 1 ? QString("1 tabela") : QString("%1 tabelas").arg(importaveis);
+    if (!Confirmar("Importar " + quantas + " de\n" +
+                   QDir::toNativeSeparators(origem_->text().trimmed()) + "\npara " + destino() +
+                   "?\n\n" +
                    (substituir ? "As tabelas de destino que já têm linhas serão substituídas."
                                : "As tabelas de destino que já têm linhas serão mantidas.")))
         return;
@@ -259,7 +266,7 @@ void TfoImportaDados::importar() {
                      "Importação de " + origem_->text().trimmed() + " para " + destino() + ": " +
                          resumo,
                      sessao_);
-    MostrarMensagem("Importação concluída. " + resumo.left(1).toUpper() + resumo.mid(1) +
-                    "\nRelatório gravado em " +
-                    QDir::toNativeSeparators(importacao_->arquivoRelatorio()) + ".");
+    MostrarMensagem("Importação concluída.\n" + resumo.left(1).toUpper() + resumo.mid(1) +
+                    "\n\nRelatório gravado em\n" +
+                    QDir::toNativeSeparators(importacao_->arquivoRelatorio()));
 }

@@ -67,17 +67,14 @@ TEST_F(InstalacaoTeste, ImportacaoPelaJanelaConfirmaMostraOResultadoEGravaOLog) 
               "guarda texto de até 20 caracteres");
     const QString relatorio = host("C:\\EMPRESA1") + "/Importacao_20261206_100000.txt";
     EXPECT_EQ(janela.findChild<QLabel*>("Relatorio")->text(), "Relatório: " + relatorio);
+    const QString pergunta = "Importar 1 tabela de\n" + origem +
+                             "\npara C:\\EMPRESA1?\n\nAs tabelas de destino que já têm linhas "
+                             "serão mantidas.";
     EXPECT_EQ(dialogos->textos(),
-              (QStringList{"Informe a pasta de origem das tabelas Paradox.",
-                           "Importar 1 tabela de " + origem +
-                               " para C:\\EMPRESA1?\nAs tabelas de destino que já têm linhas serão "
-                               "mantidas.",
-                           "Importar 1 tabela de " + origem +
-                               " para C:\\EMPRESA1?\nAs tabelas de destino que já têm linhas serão "
-                               "mantidas.",
-                           "Importação concluída. Tabelas importadas: 1; não importadas: 0; linhas "
-                           "recusadas: 2.\nRelatório gravado em " +
-                               relatorio + "."}));
+              (QStringList{"Informe a pasta de origem das tabelas Paradox.", pergunta, pergunta,
+                           "Importação concluída.\nTabelas importadas: 1; não importadas: 0; "
+                           "linhas recusadas: 2.\n\nRelatório gravado em\n" +
+                               relatorio}));
 
     Tabela log(NomeLogSistema(QDate(2026, 12, 6)));
     log.abrir();

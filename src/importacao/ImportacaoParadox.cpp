@@ -215,7 +215,7 @@ QString ImportacaoParadox::resumo() const {
         (r.situacao == ResultadoTabela::Importada ? importadas : naoImportadas) += 1;
         recusadas += r.recusadas;
     }
-    return QString("tabelas importadas: %1; não importadas: %2; linhas recusadas: %3.")
+    return QString("Tabelas importadas: %1; não importadas: %2; linhas recusadas: %3.")
         .arg(importadas)
         .arg(naoImportadas)
         .arg(milhar(recusadas));

@@ -101,7 +101,7 @@ public:
     int totalOcorrencias() const { return totalOcorrencias_; }
     // Host path of the report of the last run.
     const QString& arquivoRelatorio() const { return relatorio_; }
-    // "tabelas importadas: 12; não importadas: 2; linhas recusadas: 3."
+    // "Tabelas importadas: 12; não importadas: 2; linhas recusadas: 3."
     QString resumo() const;
 
     static constexpr int MaximoOcorrenciasGuardadas = 10000;

@@ -266,7 +266,6 @@ void TfoImportaDados::importar() {
                      "Importação de " + origem_->text().trimmed() + " para " + destino() + ": " +
                          resumo,
                      sessao_);
-    MostrarMensagem("Importação concluída.\n" + resumo.left(1).toUpper() + resumo.mid(1) +
-                    "\n\nRelatório gravado em\n" +
+    MostrarMensagem("Importação concluída.\n" + resumo + "\n\nRelatório gravado em\n" +
                     QDir::toNativeSeparators(importacao_->arquivoRelatorio()));
 }

@@ -82,7 +82,7 @@ TEST_F(InstalacaoTeste, ImportacaoPelaJanelaConfirmaMostraOResultadoEGravaOLog) 
     EXPECT_EQ(log.campo("Acao").texto(), "I");
     EXPECT_EQ(log.campo("Usuario").texto(), "ADMIN");
     EXPECT_EQ(log.campo("Log").texto(), "Importação de " + origem +
-                                            " para C:\\EMPRESA1: tabelas importadas: 1; não "
+                                            " para C:\\EMPRESA1: Tabelas importadas: 1; não "
                                             "importadas: 0; linhas recusadas: 2.");
 
     dialogos->limpar();

@@ -1,5 +1,6 @@
 // A station that dies in the middle of an import: it imports the folder
-// ARGV[1] into C:\EMPRESA1 (drive C mapped to ARGV[2]) and kills itself,
+// ARGV[1] into C:\EMPRESA1 (drive C mapped to ARGV[2], on the tests' server
+// when PCP_TESTE_SERVIDOR names one) and kills itself,
 // as a power cut would, once the table ARGV[3] has ARGV[4] rows written.
 #include "../ParadoxTeste.h"
 #include "importacao/ImportacaoParadox.h"
@@ -17,7 +18,11 @@ int main(int argc, char** argv) {
     RegistrarTodasTabelas();
     RegistrarTabelaTeste();
     Caminhos::atual().mapear("C:", QString::fromLocal8Bit(argv[2]));
-    SessaoBanco::padrao().definirAlias("Orvalo", {"PATH=C:\\EMPRESA1"});
+    // The tests' server, when they run against one.
+    QStringList alias{"PATH=C:\\EMPRESA1"};
+    if (!qEnvironmentVariableIsEmpty("PCP_TESTE_SERVIDOR"))
+        alias.prepend("SERVER NAME=" + qEnvironmentVariable("PCP_TESTE_SERVIDOR"));
+    SessaoBanco::padrao().definirAlias("Orvalo", alias);
     const QString tabela = QString::fromLocal8Bit(argv[3]);
     const int linha = QString::fromLocal8Bit(argv[4]).toInt();
     ImportacaoParadox importacao(QString::fromLocal8Bit(argv[1]), "C:\\EMPRESA1");

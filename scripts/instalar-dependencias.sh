@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pacotes=(qt6-base-dev qt6-base-dev-tools libsqlite3-dev libpq-dev postgresql libgtest-dev cmake
-         ninja-build ccache
+         ninja-build ccache pkg-config pxlib-dev
          fonts-liberation xvfb xauth
          qt6-qpa-plugins poppler-utils dpkg-dev file)
 

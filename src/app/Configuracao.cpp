@@ -29,11 +29,24 @@ LinhaComando LerLinhaComando(const QStringList& args) {
             }
             r.migrarDiretorio = args[++i];
             r.migrarServidor = args[++i];
+        } else if (a == "--importar-paradox") {
+            if (i + 2 >= args.size() || args[i + 1].isEmpty() || args[i + 2].isEmpty()) {
+                r.erro = "A opção --importar-paradox precisa da pasta de origem e do destino.";
+                return r;
+            }
+            r.importarOrigem = args[++i];
+            r.importarDestino = args[++i];
+        } else if (a == "--substituir") {
+            r.substituir = true;
         } else if (a == "--ajuda" || a == "--help" || a == "-h") {
             r.ajuda = true;
         } else {
             r.argumentos << a;
         }
+    }
+    if (r.substituir && r.importarOrigem.isEmpty()) {
+        r.erro = "A opção --substituir só vale com --importar-paradox.";
+        return r;
     }
     if (r.arquivoConfiguracao.isEmpty())
         r.arquivoConfiguracao = QString::fromLocal8Bit(qgetenv("PCP_CONFIG"));

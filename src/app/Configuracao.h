@@ -20,6 +20,9 @@ struct LinhaComando {
     // --migrar-servidor DIR LINHA: the company directory (stored form) and
     // the alias line naming the server ("SERVER NAME=host:porta/banco").
     QString migrarDiretorio, migrarServidor;
+    // --importar-paradox ORIGEM DESTINO [--substituir]
+    QString importarOrigem, importarDestino;
+    bool substituir = false;
     bool ajuda = false;
     QStringList argumentos;
     QString erro; // non-empty when the line cannot be used

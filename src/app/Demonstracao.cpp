@@ -4,6 +4,7 @@
 #include "clifor/DemoClifor.h"
 #include "costs/DemoCustos.h"
 #include "formulas/DemoFormulas.h"
+#include "importacao/DemoImportacao.h"
 #include "products/DemoProdutos.h"
 #include "session/DemoAcesso.h"
 #include "session/Relogio.h"
@@ -217,6 +218,7 @@ bool CriarDemonstracao(const QString& pasta, const QString& arquivoConfiguracao,
                 povoar(c.empresa);
         }
         GravarPlanilhaFormulasDemo(dir.filePath("Formulas para importar.csv"));
+        CriarDemoLegado(dir.filePath("legado"), empresasDemo().first().empresa.diretorio);
         QSettings login(Caminhos::atual().resolver(PastaProgramaDemo + "\\Login.ini"),
                         QSettings::IniFormat);
         login.setValue("BaseDadosUltLogin/Base", empresasDemo().first().empresa.nome);

@@ -2,8 +2,9 @@
 // drive C with the company catalogue and three companies in two groups
 // (Tintas Aurora Matriz, head company with LOJA 0; Tintas Aurora Sul, with
 // password "1234"; Vernizes Serra Azul, alone in group 2), each with its
-// tables, two branches and their configuration rows; and the configuration
-// file that points the program at it.
+// tables, two branches and their configuration rows; a legacy installation
+// in Paradox tables to import (folder "legado", DemoImportacao.h); and the
+// configuration file that points the program at it.
 #pragma once
 
 #include "Configuracao.h"

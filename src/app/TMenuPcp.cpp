@@ -20,6 +20,8 @@
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "stock/TfoAtuCustoMedio.h"
+#include "importacao/TfoImportaDados.h"
+#include "session/AutorizarAcesso.h"
 
 #include "session/Sessao.h"
 
@@ -84,6 +86,11 @@ const EntradaMenu Entradas[] = {
     {"Utilitarios", "Exportar Fórmulas para Planilha",
      [](TMenuPcp&) { ExportarFormulasPlanilha(); }},
     {"Utilitarios", "Importar Fórmulas de Planilha", [](TMenuPcp&) { ImportarFormulasPlanilha(); }},
+    {"Utilitarios", "Importar dados de outro sistema",
+     [](TMenuPcp& m) {
+         if (AutorizarAcesso(CodigoAcessoImportacao))
+             AbrirCriando<TfoImportaDados>(m);
+     }},
     {"Utilitarios", "Atualização do Custo Medio", Abrir<TfoAtuCustoMedio>},
 };
 } // namespace

@@ -9,6 +9,7 @@
 #include "TFormSplash.h"
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
+#include "importacao/ImportarPelaLinhaDeComando.h"
 #include "services/DialogosQt.h"
 #include "store/ErroBanco.h"
 #include "store/MigracaoServidor.h"
@@ -30,6 +31,7 @@ const char* const Uso =
     "Uso: pcp [--config ARQUIVO] [Os_Exec CODIGO]\n"
     "     pcp [--config ARQUIVO] --criar-demo PASTA\n"
     "     pcp [--config ARQUIVO] --migrar-servidor DIRETORIO \"SERVER NAME=servidor:porta/banco\"\n"
+    "     pcp [--config ARQUIVO] --importar-paradox ORIGEM DESTINO [--substituir]\n"
     "\n"
     "  --config ARQUIVO    arquivo de configuração da instalação (padrão: a variável\n"
     "                      PCP_CONFIG, ou ~/.config/PCP/pcp.ini)\n"
@@ -37,11 +39,18 @@ const char* const Uso =
     "                      configuração em ARQUIVO\n"
     "  --migrar-servidor   copia as tabelas do DIRETORIO de uma empresa (como guardado:\n"
     "                      C:\\EMPRESA1) para o seu esquema no servidor PostgreSQL\n"
+    "  --importar-paradox ORIGEM DESTINO\n"
+    "                      importa as tabelas Paradox (.DB) da pasta ORIGEM na empresa\n"
+    "                      DESTINO (como C:\\EMPRESA4, ou a pasta do catálogo para o\n"
+    "                      Empresa.DB); com --substituir, as tabelas que já têm linhas\n"
+    "                      são substituídas em vez de mantidas\n"
     "  Os_Exec CODIGO      escolhe a empresa CODIGO sem mostrar a lista de empresas\n";
 
 const char* const ResumoDemonstracao =
     "Empresas: 001 Tintas Aurora Matriz e 002 Tintas Aurora Sul (grupo 1, a 002 com senha\n"
-    "1234), 003 Vernizes Serra Azul (grupo 2). Ao pedir o grupo, digite 1 ou 2.";
+    "1234), 003 Vernizes Serra Azul (grupo 2). Ao pedir o grupo, digite 1 ou 2.\n"
+    "A pasta legado guarda uma empresa do sistema antigo em tabelas Paradox, para importar\n"
+    "em Utilitarios, Importar dados de outro sistema (veja o README).";
 
 int criarDemonstracao(const LinhaComando& linha) {
     if (QFileInfo::exists(linha.arquivoConfiguracao)) {
@@ -96,6 +105,21 @@ int migrarParaServidor(const LinhaComando& linha) {
     return origem == destino ? 0 : 1;
 }
 
+int importarParadox(const LinhaComando& linha) {
+    RegistrarTodasTabelas();
+    QString erro;
+    Configuracao config;
+    if (!config.ler(linha.arquivoConfiguracao, erro)) {
+        escrever(stderr, erro);
+        return 1;
+    }
+    SessaoBanco::padrao().fechar();
+    SessaoBanco::padrao().abrir();
+    config.aplicar();
+    return ImportarPelaLinhaDeComando(linha.importarOrigem, linha.importarDestino, linha.substituir,
+                                      stdout, stderr);
+}
+
 // First run: without a configuration file the program makes (or reuses)
 // the demonstration in ~/PCP-demo and points the file at it.
 bool prepararPrimeiraExecucao(const QString& arquivo, QString& erro) {
@@ -146,6 +170,10 @@ int main(int argc, char** argv) {
     if (!linha.migrarDiretorio.isEmpty()) {
         QCoreApplication app(argc, argv);
         return migrarParaServidor(linha);
+    }
+    if (!linha.importarOrigem.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return importarParadox(linha);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -42,6 +42,7 @@ void CriarDemoAcesso(const QString& nomeBanco) {
                 {101, "pcp", "Baixa Estoque Materia Prima", "S"},
                 {107, "custo", "Consulta de Custos", "N"},
                 {119, "pcp", "Exclusao de Formula", "S"},
+                {230, "pcp", "Importacao de Dados", "S"},
             });
 
     inserir(nomeBanco, "GruposUsuarios", {"CodigoGrupo", "DescGrupo", "Ativo"}, 1,

@@ -149,4 +149,14 @@ TEST(LinhaComandoTest, SeparaAsOpcoesDosArgumentosDoPrograma) {
 
     l = LerLinhaComando({"--config"});
     EXPECT_EQ(l.erro, "A opção --config precisa de um caminho.");
+
+    l = LerLinhaComando({"--importar-paradox", "/legado/EMPRESA4", "C:\\EMPRESA4", "--substituir"});
+    EXPECT_EQ(l.importarOrigem, "/legado/EMPRESA4");
+    EXPECT_EQ(l.importarDestino, "C:\\EMPRESA4");
+    EXPECT_TRUE(l.substituir);
+    EXPECT_EQ(l.erro, "");
+    EXPECT_EQ(LerLinhaComando({"--importar-paradox", "/legado"}).erro,
+              "A opção --importar-paradox precisa da pasta de origem e do destino.");
+    EXPECT_EQ(LerLinhaComando({"--substituir"}).erro,
+              "A opção --substituir só vale com --importar-paradox.");
 }

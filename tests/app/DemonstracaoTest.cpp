@@ -14,6 +14,7 @@
 #include "app/TfoMenuEmpresa.h"
 #include "services/Dinheiro.h"
 #include "stock/CalculaCustoMedio.h"
+#include "importacao/ImportacaoParadox.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,4 +153,40 @@ TEST_F(DemonstracaoTest, OEstoqueDaDemonstracaoPodeSerRecalculado) {
               Dinheiro::deNumero(saldos->campo("Medio").numero()) /
                   Dinheiro::deNumero(saldos->campo("Fisico").numero()));
     EXPECT_TRUE(dialogos->textos().isEmpty());
+}
+
+TEST_F(DemonstracaoTest, AEmpresaLegadaSeImportaComOQueORelatorioPrecisaMostrar) {
+    QString erro;
+    ASSERT_TRUE(CriarDemonstracao(pasta(), config(), erro)) << erro.toStdString();
+    auto importar = [&](const QString& origem, const QString& destino) {
+        ImportacaoParadox imp(pasta() + "/legado/" + origem, destino);
+        imp.setSubstituir(true);
+        EXPECT_TRUE(imp.executar(erro)) << erro.toStdString();
+        QStringList r;
+        for (const ResultadoTabela& t : imp.resultados())
+            if (t.situacao != ResultadoTabela::Importada || t.recusadas > 0)
+                r << t.arquivo + ": " + t.texto();
+        return r.join('\n') + QString("\n%1 tabelas").arg(imp.resultados().size());
+    };
+    EXPECT_EQ(importar("ORVALO", PastaCatalogoEmpresas), "\n1 tabelas");
+    Tabela catalogo(TDMFilial::CaminhoCatalogo);
+    EXPECT_EQ(linhas(catalogo, {"Codigo", "Nome", "Diretorio", "Grupo", "LOJA"}).toStdString(),
+              "1|Tintas Aurora Matriz|MATRIZ|1|0\n"
+              "2|Tintas Aurora Sul|EMPRESA2|1|2\n"
+              "3|Vernizes Serra Azul|EMPRESA3|2|3\n"
+              "4|Tintas Legado|EMPRESA4|1|4");
+
+    const QString resumo = importar("EMPRESA4", "C:\\EMPRESA4");
+    EXPECT_TRUE(resumo.startsWith("AGENDA.DB: Não importada: tabela desconhecida neste programa\n"
+                                  "Matizador.DB: Importada: 3 de 5 linhas (2 recusadas)\n"))
+        << resumo.toStdString();
+    for (const char* tabela : {"Formula", "Formulai", "CLIFOR", "ESTPROMA", "Filial"}) {
+        Tabela modelo(tabela), legado(tabela);
+        modelo.setNomeBanco("C:\\MATRIZ");
+        legado.setNomeBanco("C:\\EMPRESA4");
+        modelo.abrir();
+        legado.abrir();
+        EXPECT_GT(legado.contarRegistros(), 0) << tabela;
+        EXPECT_EQ(legado.contarRegistros(), modelo.contarRegistros()) << tabela;
+    }
 }

@@ -7,7 +7,10 @@
 #include "app/TfoMenuEmpresa.h"
 #include "formulas/TfoFichaSeguranca.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "importacao/TfoImportaDados.h"
 #include "services/ConfigImpressao.h"
+#include "session/DemoAcesso.h"
+#include "session/JanelaSenhaRoteirizada.h"
 #include "session/Sessao.h"
 
 #include <QAction>
@@ -146,7 +149,27 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Corrige Custo Formula\n"
                                                "  Exportar Fórmulas para Planilha\n"
                                                "  Importar Fórmulas de Planilha\n"
+                                               "  Importar dados de outro sistema\n"
                                                "  Atualização do Custo Medio");
+}
+
+TEST_F(TMenuFilialTest, ImportacaoPedeOCodigo230AntesDeAbrir) {
+    CriarDemoAcesso("Orvalo");
+    filial->ok();
+    JanelaSenhaRoteirizada senha;
+    senha.cancelar();
+    filial->menu()->acao("Utilitarios", "Importar dados de outro sistema")->trigger();
+    ASSERT_EQ(senha.mostradas().size(), 1);
+    EXPECT_EQ(senha.mostradas()[0].legenda, "Entre com a senha 230");
+    EXPECT_TRUE(senha.mostradas()[0].pedeUsuario);
+    EXPECT_EQ(modulos->obter<TfoImportaDados>(), nullptr);
+
+    senha.confirmar("PCP", "ADMIN", "admin");
+    filial->menu()->acao("Utilitarios", "Importar dados de outro sistema")->trigger();
+    TfoImportaDados* janela = modulos->obter<TfoImportaDados>();
+    ASSERT_NE(janela, nullptr);
+    EXPECT_TRUE(janela->isVisible());
+    janela->close();
 }
 
 TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {

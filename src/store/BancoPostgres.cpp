@@ -11,10 +11,6 @@ namespace {
 constexpr Oid OidBool = 16, OidInt8 = 20, OidInt2 = 21, OidInt4 = 23, OidFloat4 = 700,
               OidFloat8 = 701, OidNumeric = 1700;
 
-// Raised on purpose by the store's own statements; every station of a
-// database listens to it, so their cursors drop what they read ahead.
-constexpr const char* Canal = "pcp_alteracoes";
-
 struct LiberarResultado {
     void operator()(PGresult* r) const { PQclear(r); }
 };
@@ -330,7 +326,6 @@ BancoPostgres::BancoPostgres(const QString& dirArmazenado, const ServidorBanco& 
         if (PQntuples(r.get()) == 0)
             throw ErroBanco("Directory does not exist: " + dirArmazenado);
         executar("SET search_path TO " + CitarNome(esquema_) + ", pcp");
-        executar(QString("LISTEN ") + Canal);
     } catch (...) {
         PQfinish(conn_);
         conn_ = nullptr;
@@ -443,7 +438,7 @@ void BancoPostgres::comecar() {
 }
 
 void BancoPostgres::efetivar() {
-    executar(QString("NOTIFY ") + Canal + "; COMMIT");
+    executar("COMMIT");
 }
 
 void BancoPostgres::reverter() noexcept {
@@ -451,13 +446,10 @@ void BancoPostgres::reverter() noexcept {
         PQclear(PQexec(conn_, "ROLLBACK"));
 }
 
+// Every commit of every station moves the server's write-ahead log: its
+// position changes whenever what a cursor read ahead may be stale.
 qint64 BancoPostgres::versaoDados() {
-    PQconsumeInput(conn_);
-    while (PGnotify* n = PQnotifies(conn_)) {
-        ++notificacoes_;
-        PQfreemem(n);
-    }
-    return notificacoes_;
+    return preparar("SELECT pg_current_wal_insert_lsn() - '0/0'::pg_lsn").escalar(-1);
 }
 
 qint64 BancoPostgres::chaveTrava(quint64 posicao) const {

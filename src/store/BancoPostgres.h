@@ -60,6 +60,7 @@ public:
         return inversa ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
     }
     qint64 versaoDados() override;
+    int loteMaximo() const override { return 4096; }
 
     pg_conn* conexao() const { return conn_; }
     const QString& esquema() const { return esquema_; }
@@ -85,7 +86,6 @@ private:
 
     pg_conn* conn_ = nullptr;
     QString esquema_;
-    qint64 notificacoes_ = 0;
     int proximaInstrucao_ = 0;
     std::unordered_map<std::string, std::unique_ptr<Instrucao>> cache_;
     QHash<QString, std::shared_ptr<const InfoTabela>> infos_; // upper(schema.name)

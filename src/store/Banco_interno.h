@@ -113,6 +113,9 @@ public:
     virtual QString rowid() const = 0;
     virtual QString semCaixa(const QString& coluna) const = 0;
     virtual QString igualOuNulo() const = 0; // "col <this> ?" is true for equal or both NULL
+    // The most rows a cursor reads ahead in one step: a round trip to a
+    // server costs more than a step into a file.
+    virtual int loteMaximo() const { return 256; }
     // What an ORDER BY term needs so NULL sorts before every value.
     virtual QString nulosPrimeiro(bool inversa) const = 0;
 

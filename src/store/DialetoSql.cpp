@@ -590,6 +590,10 @@ struct Tradutor {
                     i = p;
                 } else if (topo == Fecho::Substring && (k.eh("FROM") || k.eh("FOR"))) {
                     out += ",";
+                } else if (alvo == DialetoSql::Alvo::Postgres && k.eh("ROWID") &&
+                           !nomesCampos.contains("ROWID")) {
+                    // A row's hidden id, by the server's name for it.
+                    out += "pcp_rowid";
                 } else if (alvo == DialetoSql::Alvo::Postgres && !abre && !palavraSql(k) &&
                            nomesCampos.contains(k.upper())) {
                     // The server keeps a field's spelling; SQL names it in any case.

@@ -9,7 +9,6 @@
 #include <chrono>
 
 namespace {
-constexpr int LoteMaximo = 256;
 
 quint64 fnv1a(const QByteArray& dados) {
     quint64 h = 1469598103934665603ULL;
@@ -84,6 +83,7 @@ void Tabela::fechar() {
 void Tabela::prepararIndice() {
     chave_.clear();
     semCaixa_.clear();
+    chaveUnica_ = false;
     if (!camposIndiceLivres_.isEmpty()) {
         for (const QString& c : camposIndiceLivres_) {
             const int i = info_->coluna(c.trimmed());
@@ -104,6 +104,9 @@ void Tabela::prepararIndice() {
         chave_.push_back(c);
         semCaixa_.push_back(ind->ignoraCaixa && colunas_[size_t(c)].tipo == TipoCampo::Texto);
     }
+    // No two rows share a primary key, blanks included (the post checks
+    // them): its order needs no row id to break ties.
+    chaveUnica_ = ind->nome.isEmpty() && info_->temPrimario;
 }
 
 DialetoSql::Referencia Tabela::camposFiltro() const {
@@ -189,7 +192,8 @@ QString Tabela::ordem(bool inversa) const {
     const QString nulos = banco_->nulosPrimeiro(inversa);
     for (size_t i = 0; i < chave_.size(); ++i)
         partes << expr(CitarNome(colunas_[size_t(chave_[i])].nome), semCaixa_[i]) + dir + nulos;
-    partes << rowid_ + dir;
+    if (!chaveUnica_)
+        partes << rowid_ + dir;
     return partes.join(", ");
 }
 
@@ -324,7 +328,9 @@ bool Tabela::depoisDe(int linha, bool inversa, int limite) {
     lote_.versao = banco_->versaoDados();
     lote_.escritas = Banco::escritas();
     const int n = int(chave_.size());
-    for (int i = n; i >= 0 && lote_.linhas() < limite; --i) {
+    // Under a primary key no other row has the same key: the walk goes on
+    // from the next key at once.
+    for (int i = chaveUnica_ ? n - 1 : n; i >= 0 && lote_.linhas() < limite; --i) {
         Condicao c;
         QStringList partes;
         for (int k = 0; k < i; ++k) {
@@ -426,7 +432,7 @@ void Tabela::proximo() {
     if (pos_ + 1 < lote_.linhas() && loteValido()) {
         ++pos_;
     } else {
-        tamanhoLote_ = std::min(tamanhoLote_ * 4, LoteMaximo);
+        tamanhoLote_ = std::min(tamanhoLote_ * 4, banco_->loteMaximo());
         if (!depoisDe(pos_, false, tamanhoLote_)) {
             eof_ = true;
             return;

@@ -127,6 +127,7 @@ private:
     std::shared_ptr<const InfoTabela> info_;
     std::vector<int> chave_;     // index columns of the current order
     std::vector<bool> semCaixa_; // per index column
+    bool chaveUnica_ = false;    // the order is the primary key
     QString sqlTabela_;
     QString rowid_; // how the backend names a row's hidden id
     QString sqlInsercao_;

@@ -52,6 +52,37 @@ TEST(DialetoSql, TranslatesEachLegacyForm) {
               "Filial = 1 and Situacao = '1' and Ok = 0");
 }
 
+// For the server: fields named in their stored spelling, "all columns" as
+// the fields (the hidden row id is not one), numbers compared with a text
+// field as texts, parameters as $N, extract() on the stored date text.
+TEST(DialetoSql, TranslatesForTheServer) {
+    auto tabela = [](const QString& nome) {
+        return DialetoSql::Referencia{
+            "s.\"" + nome + '"', {"Codigo", "Data", "Nome"}, {"DATA"}, {"NOME"}};
+    };
+    const struct {
+        const char* legado;
+        const char* servidor;
+    } casos[] = {
+        {"select * from X where codigo = :C and Nome = 5 and rowid > 0",
+         "select s.\"X\".\"Codigo\", s.\"X\".\"Data\", s.\"X\".\"Nome\" from s.\"X\" where "
+         "\"Codigo\" = $1 and \"Nome\" = '5' and pcp_rowid > 0"},
+        {"select a.*, count(*) from X a where extract(month from a.Data) = 3",
+         "select a.\"Codigo\", a.\"Data\", a.\"Nome\", count(*) from s.\"X\" a where "
+         "CAST(EXTRACT(MONTH FROM CAST( a.\"Data\" AS date)) AS integer) = 3"},
+        {"insert into X values (1, '05.03.2026', 'x')",
+         "insert into s.\"X\" (\"Codigo\", \"Data\", \"Nome\") values (1, '2026-03-05', 'x')"},
+        {"insert into X select * from Y", "insert into s.\"X\" (\"Codigo\", \"Data\", \"Nome\") "
+                                          "select s.\"Y\".\"Codigo\", s.\"Y\".\"Data\", "
+                                          "s.\"Y\".\"Nome\" from s.\"Y\""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(DialetoSql::traduzir(c.legado, tabela, DialetoSql::Alvo::Postgres)
+                      .instrucoes.join(" ; "),
+                  c.servidor)
+            << c.legado;
+}
+
 TEST(DialetoSql, DateLiteralsBecomeDatesOnlyWhereTheyMeetADateColumn) {
     const struct {
         const char* legado;

@@ -4,6 +4,7 @@
 #include "clifor/DemoClifor.h"
 #include "costs/DemoCustos.h"
 #include "formulas/DemoFormulas.h"
+#include "formulas/DemoProducao.h"
 #include "importacao/DemoImportacao.h"
 #include "products/DemoProdutos.h"
 #include "session/DemoAcesso.h"
@@ -72,6 +73,10 @@ const PovoadorDemo Povoadores[] = {
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
             CriarDemoEstoque(e.diretorio, f);
+    },
+    [](const EmpresaDemo& e) {
+        for (int f : e.filiais)
+            CriarDemoProducao(e.diretorio, f);
     },
 };
 

@@ -12,15 +12,19 @@
 #include "costs/TfoConsCusto.h"
 #include "costs/TfoCorrigeCustoFormula.h"
 #include "formulas/TDMFormula.h"
+#include "formulas/TDMOrdemServico.h"
 #include "formulas/TFoCadMatizador.h"
+#include "formulas/TfoBaixaEstoqueMatPrima.h"
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
 #include "formulas/TfoCadResptec.h"
 #include "formulas/TfoConsFormula.h"
+#include "formulas/TfoMovOrdemServico.h"
 #include "formulas/TfoParametrizacao.h"
 #include "formulas/TfoRelAmostraparacias.h"
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "formulas/TfoSubstComponentes.h"
 #include "products/TLimiteCodigo.h"
 #include "stock/TDMAS.h"
 #include "stock/TDMMovEst.h"
@@ -63,4 +67,7 @@ void CriarModulos(Modulos& m) {
     cadFormula.definirAposGravar(
         [&rotulo](const QString& numero) { rotulo.abrirDoCadastro(numero); });
     m.criar<TfoAtuCustoMedio>();
+    m.criar<TfoMovOrdemServico>(m.criar<TDMOrdemServico>());
+    m.criar<TfoBaixaEstoqueMatPrima>();
+    m.criar<TfoSubstComponentes>();
 }

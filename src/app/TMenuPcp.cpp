@@ -9,20 +9,24 @@
 #include "costs/TfoCorrigeCustoFormula.h"
 #include "formulas/IntercambioFormulas.h"
 #include "formulas/TFoCadMatizador.h"
+#include "formulas/TfoBaixaEstoqueMatPrima.h"
 #include "formulas/TfoCadEmbalagem.h"
 #include "formulas/TfoCadFormula.h"
 #include "formulas/TfoCadResptec.h"
 #include "formulas/TfoConsFormula.h"
 #include "formulas/TfoFichaSeguranca.h"
+#include "formulas/TfoMovOrdemServico.h"
 #include "formulas/TfoParametrizacao.h"
 #include "formulas/TfoRelAmostraparacias.h"
 #include "formulas/TfoRelEtiquetas.h"
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "formulas/TfoSubstComponentes.h"
 #include "stock/TfoAtuCustoMedio.h"
 #include "importacao/TfoImportaDados.h"
 #include "session/AutorizarAcesso.h"
 
+#include "session/AutorizarAcesso.h"
 #include "session/Sessao.h"
 
 #include <QAction>
@@ -70,7 +74,7 @@ const EntradaMenu Entradas[] = {
     {"Cadastros", "Matizadores", Abrir<TFoCadMatizador>},
     {"Cadastros", "Parametrização", Abrir<TfoParametrizacao>},
     {"Cadastros", "Sair", [](TMenuPcp& m) { m.close(); }},
-    {"Movimento", "Ordem de Serviço", nullptr},
+    {"Movimento", "Ordem de Serviço", Abrir<TfoMovOrdemServico>},
     {"Consulta", "Custos", Abrir<TfoConsCusto>},
     {"Consulta", "Formulas", Abrir<TfoConsFormula>},
     {"Relatorios", "Amostras para cias", Abrir<TfoRelAmostraparacias>},
@@ -80,8 +84,12 @@ const EntradaMenu Entradas[] = {
     {"Relatorios", "Ficha de Segurança", AbrirCriando<TfoFichaSeguranca>},
     {"Utilitarios", "Grava Custo na Lista 6", [](TMenuPcp&) { GravarCustoLista6(); }},
     // Asks access code 101 before showing the window.
-    {"Utilitarios", "Baixa Estoque Materia Prima", nullptr},
-    {"Utilitarios", "Substitui Componentes Fórmulas", nullptr},
+    {"Utilitarios", "Baixa Estoque Materia Prima",
+     [](TMenuPcp& m) {
+         if (AutorizarAcesso(101))
+             Abrir<TfoBaixaEstoqueMatPrima>(m);
+     }},
+    {"Utilitarios", "Substitui Componentes Fórmulas", Abrir<TfoSubstComponentes>},
     {"Utilitarios", "Corrige Custo Formula", Abrir<TfoCorrigeCustoFormula>},
     {"Utilitarios", "Exportar Fórmulas para Planilha",
      [](TMenuPcp&) { ExportarFormulasPlanilha(); }},

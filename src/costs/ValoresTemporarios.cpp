@@ -12,15 +12,21 @@ ValoresTemporarios::~ValoresTemporarios() {
     encerrar();
 }
 
-bool ValoresTemporarios::iniciar(const QDate& data) {
+bool ValoresTemporarios::iniciarEmBranco() {
     try {
         encerrar();
         tabela_.abrir();
         tabela_.incluir();
+        return true;
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
         return false;
     }
+}
+
+bool ValoresTemporarios::iniciar(const QDate& data) {
+    if (!iniciarEmBranco())
+        return false;
     const std::optional<ValorMoeda> dolar = ValorDolar(data, &tabela_.sessao());
     if (!dolar)
         return false;

@@ -1,7 +1,7 @@
-// The scratch row of TMPVALORES.DB in which a consultation holds the
-// exchange value it works with: appended when the consultation starts, its
-// Valor1 the dollar value of the day, open to the operator's changes, and
-// cancelled when the consultation ends. It is never posted, so the table
+// The scratch row of TMPVALORES.DB in which a window holds the values the
+// operator types: appended when the window starts (for a consultation,
+// Valor1 the dollar value of the day), open to the operator's changes, and
+// cancelled when the window ends. It is never posted, so the table
 // stays empty at rest and other stations never see it.
 #pragma once
 
@@ -20,6 +20,8 @@ public:
     // the message of ValorDolar (the row is there, Valor1 empty) or after
     // the store's text (no row).
     bool iniciar(const QDate& data);
+    // Appends the row with every value blank. False after the store's text.
+    bool iniciarEmBranco();
     // Valor1 as it stands; 0 without a row.
     double valor();
     // Date of the dollar value found by iniciar(); invalid without one.

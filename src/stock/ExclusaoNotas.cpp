@@ -30,3 +30,13 @@ void ExcluirDetalhesItem(ConjuntoDados& base, const QVariantList& chaveItem) {
     for (const char* tabela : {"nfe_notai_veic", "nfe_notai_medicamentos", "Nfe_notai_imp"})
         ExcluirLinhas(base, tabela, chaveItem);
 }
+
+void ExcluirDocumento(ConjuntoDados& base, const QVariantList& chaveNota) {
+    // The detail tables lead with the item key, so the header's five
+    // fields reach the rows of every item at once.
+    ExcluirDetalhesItem(base, chaveNota);
+    ExcluirLinhas(base, "NOTAI3", chaveNota);
+    ExcluirLinhas(base, "NOTAI", chaveNota);
+    ExcluirLinhas(base, "NOTAS3", chaveNota);
+    ExcluirLinhas(base, "NOTAS", chaveNota);
+}

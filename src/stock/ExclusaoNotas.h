@@ -26,3 +26,7 @@ void ExcluirLinhas(ConjuntoDados& base, const QString& tabela, const QVariantLis
 
 // The vehicle, medicine and import rows of an item.
 void ExcluirDetalhesItem(ConjuntoDados& base, const QVariantList& chaveItem);
+
+// A whole document: its items with what hangs from each, then its NOTAS3
+// row and the header itself. Throws as ExcluirLinhas does.
+void ExcluirDocumento(ConjuntoDados& base, const QVariantList& chaveNota);

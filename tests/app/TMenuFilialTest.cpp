@@ -5,6 +5,7 @@
 #include "app/TMenuFilial.h"
 #include "app/TMenuPcp.h"
 #include "app/TfoMenuEmpresa.h"
+#include "formulas/TfoBaixaEstoqueMatPrima.h"
 #include "formulas/TfoFichaSeguranca.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "importacao/TfoImportaDados.h"
@@ -132,7 +133,7 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Parametrização\n"
                                                "  Sair\n"
                                                "Movimento\n"
-                                               "  Ordem de Serviço (desabilitada)\n"
+                                               "  Ordem de Serviço\n"
                                                "Consulta\n"
                                                "  Custos\n"
                                                "  Formulas\n"
@@ -144,8 +145,8 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Ficha de Segurança\n"
                                                "Utilitarios\n"
                                                "  Grava Custo na Lista 6\n"
-                                               "  Baixa Estoque Materia Prima (desabilitada)\n"
-                                               "  Substitui Componentes Fórmulas (desabilitada)\n"
+                                               "  Baixa Estoque Materia Prima\n"
+                                               "  Substitui Componentes Fórmulas\n"
                                                "  Corrige Custo Formula\n"
                                                "  Exportar Fórmulas para Planilha\n"
                                                "  Importar Fórmulas de Planilha\n"
@@ -170,6 +171,30 @@ TEST_F(TMenuFilialTest, ImportacaoPedeOCodigo230AntesDeAbrir) {
     ASSERT_NE(janela, nullptr);
     EXPECT_TRUE(janela->isVisible());
     janela->close();
+}
+
+TEST_F(TMenuFilialTest, BaixaDeMateriaPrimaSoAbreComOCodigo101) {
+    Tabela acesso("Acesso");
+    acesso.abrir();
+    acesso.incluir();
+    acesso.campo("Codigo").definir(101);
+    acesso.campo("Conteudo").definir("s101");
+    acesso.gravar();
+    JanelaSenhaRoteirizada senhas;
+    senhas.cancelar();
+    senhas.confirmar("errada");
+    senhas.confirmar("S101");
+    filial->ok();
+    auto* baixa = modulos->obter<TfoBaixaEstoqueMatPrima>();
+    ASSERT_NE(baixa, nullptr);
+    QAction* entrada = filial->menu()->acao("Utilitarios", "Baixa Estoque Materia Prima");
+    for (bool abre : {false, false, true}) {
+        entrada->trigger();
+        EXPECT_EQ(baixa->isVisible(), abre);
+    }
+    EXPECT_EQ(senhas.mostradas().size(), 3);
+    EXPECT_EQ(dialogos->textos(), QStringList{"Senha invalida"});
+    baixa->close();
 }
 
 TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {

@@ -1,4 +1,4 @@
-// Formulas, their components and the PCP registers.
+// Formulas, their components, service orders and the PCP registers.
 #include "Tabelas.h"
 
 void RegistrarTabelasFormulas() {
@@ -59,5 +59,38 @@ void RegistrarTabelasFormulas() {
         .number("Peso_Liq")
         .number("Peso_Embal")
         .chave({"Codigo"})
+        .registrar();
+
+    // A service order per order item; its components hang from the order
+    // number, so every item of one number shares them.
+    Definicao("OS")
+        .shortInt("Filial")
+        .longInt("NumOrdServ")
+        .shortInt("Item")
+        .longInt("Pedido")
+        .longInt("Cod_Clifor")
+        .longInt("Cod_Reduz")
+        .longInt("Num_Progr")
+        .data("DT_PRODUCA")
+        .chave({"Filial", "NumOrdServ", "Item"})
+        .registrar();
+
+    Definicao("Osi")
+        .shortInt("Filial")
+        .longInt("NumOrdServ")
+        .shortInt("OrdComp")
+        .longInt("Componente")
+        .number("QUANTIDADE")
+        .shortInt("APLICACAO")
+        .texto("UTILIZACAO", 30)
+        .texto("OBSERV", 60)
+        .chave({"Filial", "NumOrdServ", "OrdComp"})
+        .registrar();
+
+    Definicao("Aplica")
+        .shortInt("Cod_Aplica")
+        .texto("DESC_APLIC", 40)
+        .chave({"Cod_Aplica"})
+        .indice("DESCRICAO DA APLICACAO", {"DESC_APLIC"}, true)
         .registrar();
 }

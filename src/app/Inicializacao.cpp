@@ -21,7 +21,10 @@
 #include "formulas/TfoRelAmostraparacias.h"
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
+#include "products/TFoCadImpostoImportacaoPorOrigem.h"
+#include "products/TFoCadProduto.h"
 #include "products/TLimiteCodigo.h"
+#include "products/TfoRecebeObsFornProd.h"
 #include "stock/TDMAS.h"
 #include "stock/TDMMovEst.h"
 #include "stock/TDMMovPed.h"
@@ -38,6 +41,7 @@ void CriarModulos(Modulos& m) {
     TDMFormula& formulas = m.criar<TDMFormula>();
     m.criar<TfoMenuEmpresa>();
     m.criar<TLimiteCodigo>();
+    TFoCadProduto& cadProduto = m.criar<TFoCadProduto>();
     m.criar<TfoCadFatores>();
     TfoConsCusto& consCusto = m.criar<TfoConsCusto>();
     m.criar<TFoCadastroMoedas>();
@@ -63,4 +67,7 @@ void CriarModulos(Modulos& m) {
     cadFormula.definirAposGravar(
         [&rotulo](const QString& numero) { rotulo.abrirDoCadastro(numero); });
     m.criar<TfoAtuCustoMedio>();
+    // The product register opens these two on its product.
+    cadProduto.ligarJanelas(&m.criar<TFoCadImpostoImportacaoPorOrigem>(),
+                            &m.criar<TfoRecebeObsFornProd>());
 }

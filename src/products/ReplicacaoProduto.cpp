@@ -52,10 +52,11 @@ bool Executar(const EmpresaReplicacao& e, const QStringList& tabelas,
 
 template <class Montar> int ParaCadaEmpresa(const LegendaReplicacao& legenda, Montar montar) {
     int falhas = 0;
-    for (const EmpresaReplicacao& e : EmpresasReplicacao())
+    const std::vector<EmpresaReplicacao> empresas = EmpresasReplicacao();
+    for (const EmpresaReplicacao& e : empresas)
         if (!montar(e))
             ++falhas;
-    if (legenda)
+    if (legenda && !empresas.empty())
         legenda("Cadastro de produtos");
     return falhas;
 }

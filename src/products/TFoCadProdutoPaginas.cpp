@@ -507,7 +507,11 @@ QWidget* TFoCadProduto::criarPaginaRegiao() {
     carimbo_ = new CaixaEscolha(painelRegiao_);
     carimbo_->setObjectName("COD_CARIMB");
     vinculoRegiao_->ligar(carimbo_, "COD_CARIMB");
-    g->addWidget(carimbo_, linha, 1, 1, 2);
+    auto* celulaCarimbo = new QHBoxLayout;
+    celulaCarimbo->addWidget(carimbo_, 1);
+    g->addLayout(celulaCarimbo, linha, 1, 1, 3);
+    // The boxes keep a modest width; the spare room stays to the right.
+    g->setColumnStretch(4, 1);
 
     auto* botoes = new QHBoxLayout;
     Botao("Incluir", pagina, botoes, botoesRegiao_);
@@ -515,8 +519,7 @@ QWidget* TFoCadProduto::criarPaginaRegiao() {
     Botao("Excluir", pagina, botoes, botoesRegiao_);
     Botao("OK", pagina, botoes, botoesRegiao_);
     Botao("Cancelar", pagina, botoes, botoesRegiao_);
-    Botao(" X ", painelRegiao_, nullptr, botoesRegiao_);
-    g->addWidget(botoesRegiao_[5], linha, 3);
+    Botao(" X ", painelRegiao_, celulaCarimbo, botoesRegiao_);
     botoes->addStretch();
     connect(botoesRegiao_[0], &QPushButton::clicked, this, &TFoCadProduto::incluirRegiao);
     connect(botoesRegiao_[1], &QPushButton::clicked, this, &TFoCadProduto::alterarRegiao);
@@ -565,6 +568,7 @@ QWidget* TFoCadProduto::criarPaginaTamanho() {
     vinculoTamanho_->ligar(pares, "ParesTalao");
     g->addWidget(new QLabel("Pares/Talão", painelTamanho_), 2, 0);
     g->addWidget(pares, 2, 1);
+    g->setColumnStretch(6, 1);
     auto* gtin = new QLineEdit(painelTamanho_);
     gtin->setObjectName("GTIN_CodEAN");
     vinculoTamanho_->ligar(gtin, "GTIN_CodEAN");

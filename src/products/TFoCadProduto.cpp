@@ -171,9 +171,14 @@ bool TFoCadProduto::abrir() {
     pesquisa_->clear();
     desde_->setText(Relogio::atual().hoje().addYears(-1).toString("dd/MM/yyyy"));
     excluir_->setVisible(LerParametroLogico("Orvalo", s.FilialTexto, "PermiteExcluirProdutos"));
-    markup_->setVisible(TDMCadProduto::UsaMarkup(s.FatModNf) || s.FatModNf == 150);
-    for (QWidget* w : par2_)
+    // Hidden boxes are also disabled, so the save never reads their texts.
+    const bool markup = TDMCadProduto::UsaMarkup(s.FatModNf) || s.FatModNf == 150;
+    markup_->setVisible(markup);
+    markup_->setEnabled(markup);
+    for (QWidget* w : par2_) {
         w->setVisible(s.FatModNf == 160);
+        w->setEnabled(s.FatModNf == 160);
+    }
     for (int n = 1; n <= 10; ++n)
         nomesListas_[n - 1]->setText(dm_->nomeLista(n));
     mostrarLista();
@@ -566,8 +571,7 @@ void TFoCadProduto::precos() {
     paginas_->setCurrentWidget(painelPlanilha_->parentWidget());
 }
 
-void TFoCadProduto::observacoesFornecedor(int slot) {
-    Q_UNUSED(slot);
+void TFoCadProduto::observacoesFornecedor() {
     const int codigo = dm_->codigoAtual();
     if (Sess().FatModNf != 95 || !codigo || !obsForn_)
         return;
@@ -776,12 +780,10 @@ bool TFoCadProduto::pedirCodigoAoEntrar(QObject* objeto) {
 
 bool TFoCadProduto::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonDblClick) {
-        for (int i = 0; i < fornecedores_.size(); ++i)
-            if (objeto == fornecedores_[i]) {
-                observacoesFornecedor(i + 1);
-                return Sess().FatModNf == 95;
-            }
-        return false;
+        if (!fornecedores_.contains(objeto))
+            return false;
+        observacoesFornecedor();
+        return Sess().FatModNf == 95;
     }
     if (evento->type() != QEvent::FocusIn || modo_.isEmpty())
         return false;

@@ -29,6 +29,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -80,7 +81,9 @@ public:
     void logDescricao();
     void impostoImportacao();
     void precos();
-    void observacoesFornecedor(int slot);
+    // Installation 95: the supplier remarks of the product (double click
+    // on a supplier box).
+    void observacoesFornecedor();
 
     // Side pages.
     void incluirRegiao();
@@ -121,7 +124,7 @@ private:
     QWidget* criarPaginaObservacoes();
     QWidget* criarPaginaPrecos();
     QWidget* criarPaginaEntradas();
-    void criarBotoes(class QHBoxLayout* layout);
+    void criarBotoes(QHBoxLayout* layout);
     void criarMenu();
     // A label and a box bound to a product field in the grid cell pair.
     QLineEdit* caixa(QGridLayout* g, int linha, int par, const QString& rotulo,

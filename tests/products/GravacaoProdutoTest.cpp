@@ -155,10 +155,18 @@ TEST_F(CadastroProduto, GravarVerificaOsCamposNaOrdemELogaAposGravar) {
     ASSERT_TRUE(dm->Gravar("I"));
     EXPECT_EQ(dialogos->textos(), QStringList());
     EXPECT_EQ(valores({"Nivel6", "GRADE", "DATA_L1"}), "000020|0|");
+    // Client prices follow the lists that changed.
+    for (int lista : {1, 2})
+        linha("PRECOCLI", {{"Filial", 1},
+                           {"Cod_Clifor", 7},
+                           {"Cod_Reduz", 20},
+                           {"Lista", lista},
+                           {"Preco", 9.0}});
     ASSERT_TRUE(alterar(20));
     definir({{"Producao", "S"}, {"LISTA1", 12.5}});
     ASSERT_TRUE(dm->Gravar("A"));
     EXPECT_EQ(valores({"DATA_L1", "DATA_L2"}), "06/12/2026|");
+    EXPECT_EQ(TextoTabela("PRECOCLI").toStdString(), "1|7|20|1|12.5\n1|7|20|2|9");
     EXPECT_EQ(
         logs(),
         (QStringList{"I Inclusão Produto  |20|PIGMENTO AZUL |Class Fisc 32041700 |Producao: N",

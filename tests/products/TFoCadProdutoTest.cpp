@@ -13,6 +13,7 @@
 #include "session/JanelaSenhaRoteirizada.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -166,6 +167,10 @@ TEST_F(JanelaProduto, FiltrosEPesquisaComOTextoDoOperador) {
     controle<QLineEdit>("Referencia")->setText("O'BRIEN");
     janela->filtrar();
     EXPECT_EQ(linhasLista(), "1002 OXIDO DE FERRO");
+    controle<QLineEdit>("Referencia")->clear();
+    controle<QComboBox>("Situacao")->setCurrentIndex(FiltroProdutos::Inativos);
+    janela->filtrar();
+    EXPECT_EQ(linhasLista(), "1003 AZUL INATIVO");
     janela->semFiltro();
     EXPECT_EQ(linhasLista(), "1003 AZUL INATIVO, 1001 DIOXIDO DE TITANIO, 1002 OXIDO DE FERRO");
     janela->trocarOrdem(0);
@@ -274,17 +279,17 @@ TEST_F(JanelaProduto, ObservacoesDosFornecedoresNascemAoAbrir) {
         return exibicoes == 1 ? int(QDialog::Rejected) : int(QDialog::Accepted);
     });
     abrir(0);
-    janela->observacoesFornecedor(2);
+    janela->observacoesFornecedor();
     EXPECT_EQ(exibicoes, 0);
     abrir(95);
-    janela->observacoesFornecedor(2);
+    janela->observacoesFornecedor();
     EXPECT_EQ(TextoTabela("ObsFornProd").toStdString(), "1|1001||||||");
     InstalarExibirModal([](QDialog& d) {
         d.findChild<QLineEdit*>("ObsForn2")->setText("ENTREGA EM 15 DIAS");
         d.findChild<QPushButton*>("Gravar")->click();
         return d.result();
     });
-    janela->observacoesFornecedor(2);
+    janela->observacoesFornecedor();
     EXPECT_EQ(TextoTabela("ObsFornProd").toStdString(), "1|1001||ENTREGA EM 15 DIAS||||");
 }
 

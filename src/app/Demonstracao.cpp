@@ -93,7 +93,7 @@ void criarCatalogo() {
                            {"LOJA", c.loja},
                            {"MULTIEMPRESAS", false},
                            {"CLIENTEUNICO", c.loja == 0},
-                           {"PRODUTOUNICO", false}});
+                           {"PRODUTOUNICO", c.grupo == "1"}});
 }
 
 void criarPastas(const QString& pasta, const QStringList& armazenadas) {

@@ -25,7 +25,10 @@
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "formulas/TfoSubstComponentes.h"
+#include "products/TFoCadImpostoImportacaoPorOrigem.h"
+#include "products/TFoCadProduto.h"
 #include "products/TLimiteCodigo.h"
+#include "products/TfoRecebeObsFornProd.h"
 #include "stock/TDMAS.h"
 #include "stock/TDMMovEst.h"
 #include "stock/TDMMovPed.h"
@@ -42,6 +45,7 @@ void CriarModulos(Modulos& m) {
     TDMFormula& formulas = m.criar<TDMFormula>();
     m.criar<TfoMenuEmpresa>();
     m.criar<TLimiteCodigo>();
+    TFoCadProduto& cadProduto = m.criar<TFoCadProduto>();
     m.criar<TfoCadFatores>();
     TfoConsCusto& consCusto = m.criar<TfoConsCusto>();
     m.criar<TFoCadastroMoedas>();
@@ -70,4 +74,7 @@ void CriarModulos(Modulos& m) {
     m.criar<TfoMovOrdemServico>(m.criar<TDMOrdemServico>());
     m.criar<TfoBaixaEstoqueMatPrima>();
     m.criar<TfoSubstComponentes>();
+    // The product register opens these two on its product.
+    cadProduto.ligarJanelas(&m.criar<TFoCadImpostoImportacaoPorOrigem>(),
+                            &m.criar<TfoRecebeObsFornProd>());
 }

@@ -22,6 +22,7 @@
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "formulas/TfoSubstComponentes.h"
+#include "products/TFoCadProduto.h"
 #include "stock/TfoAtuCustoMedio.h"
 #include "importacao/TfoImportaDados.h"
 #include "session/AutorizarAcesso.h"
@@ -53,6 +54,14 @@ template <class T> void AbrirCriando(TMenuPcp& menu) {
     Abrir<T>(menu);
 }
 
+// The product register opens on its list page, the detail pages hidden.
+void AbrirProdutos(TMenuPcp& menu) {
+    if (!menu.modulos().obter<TFoCadProduto>())
+        menu.modulos().criar<TFoCadProduto>();
+    menu.modulos().obter<TFoCadProduto>()->mostrarLista();
+    Abrir<TFoCadProduto>(menu);
+}
+
 struct EntradaMenu {
     const char* menu;
     const char* entrada;
@@ -68,7 +77,7 @@ const EntradaMenu Entradas[] = {
     {"Cadastros", "Fatores", Abrir<TfoCadFatores>},
     {"Cadastros", "Formulas", Abrir<TfoCadFormula>},
     {"Cadastros", "Moedas", Abrir<TFoCadastroMoedas>},
-    {"Cadastros", "Produtos", nullptr},
+    {"Cadastros", "Produtos", AbrirProdutos},
     {"Cadastros", "Responsável", Abrir<TfoCadResptec>},
     {"Cadastros", "Valores", Abrir<TFoCadastroValores>},
     {"Cadastros", "Matizadores", Abrir<TFoCadMatizador>},

@@ -1,5 +1,6 @@
 #include "DemoProdutos.h"
 
+#include "DemoCadastroProdutos.h"
 #include "FormatoNumero.h"
 #include "Relogio.h"
 #include "Tabela.h"
@@ -288,4 +289,5 @@ void CriarDemoProdutos(const QString& banco, int filial) {
         t.campo("DataCadastro").definir(hoje);
         t.gravar();
     }
+    CriarDemoCadastroProdutos(banco, filial);
 }

@@ -9,6 +9,7 @@
 #include "formulas/TfoFichaSeguranca.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "importacao/TfoImportaDados.h"
+#include "products/TFoCadProduto.h"
 #include "services/ConfigImpressao.h"
 #include "session/DemoAcesso.h"
 #include "session/JanelaSenhaRoteirizada.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 
 class TMenuFilialTest : public CatalogoTeste {
 protected:
@@ -126,7 +128,7 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Fatores\n"
                                                "  Formulas\n"
                                                "  Moedas\n"
-                                               "  Produtos (desabilitada)\n"
+                                               "  Produtos\n"
                                                "  Responsável\n"
                                                "  Valores\n"
                                                "  Matizadores\n"
@@ -206,6 +208,38 @@ TEST_F(TMenuFilialTest, FichaDeSegurancaCriadaNoPrimeiroUso) {
     ASSERT_NE(ficha, nullptr);
     EXPECT_TRUE(ficha->isVisible());
     ficha->close();
+}
+
+TEST_F(TMenuFilialTest, ProdutosAbreNaListaComAsPaginasDeDetalheEscondidas) {
+    Tabela produtos("ESTPROMA");
+    produtos.abrir();
+    produtos.incluir();
+    produtos.campo("Filial").definir(1);
+    produtos.campo("Cod_Reduz").definir(1001);
+    produtos.campo("NOME1").definir("TINTA");
+    produtos.campo("SITUACAO").definir("1");
+    produtos.gravar();
+    filial->ok();
+    auto* janela = modulos->obter<TFoCadProduto>();
+    ASSERT_NE(janela, nullptr);
+    auto visiveis = [janela] {
+        QStringList l;
+        for (int i = 0; i < janela->paginas()->count(); ++i)
+            if (janela->paginas()->isTabVisible(i))
+                l << janela->paginas()->tabText(i);
+        return (janela->paginas()->tabText(janela->paginas()->currentIndex()) + ": " + l.join(','))
+            .toStdString();
+    };
+    QAction* produtosMenu = filial->menu()->acao("Cadastros", "Produtos");
+    produtosMenu->trigger();
+    EXPECT_TRUE(janela->isVisible());
+    EXPECT_EQ(visiveis(), "Lista: Lista,Observações,Preços,Entradas");
+    janela->consultar();
+    EXPECT_EQ(visiveis(), "Principal: Lista,Principal,Secundário,Estatísticos,Lista de Preço,"
+                          "Região Fiscal,Tamanho,Observações,Preços,Entradas");
+    produtosMenu->trigger();
+    EXPECT_EQ(visiveis(), "Lista: Lista,Observações,Preços,Entradas");
+    janela->close();
 }
 
 TEST_F(TMenuFilialTest, FecharAJanelaDaEmpresaFechaAsOutrasSemVoltarAFilial) {

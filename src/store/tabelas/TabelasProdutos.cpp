@@ -317,6 +317,26 @@ void RegistrarTabelasProdutos() {
         .chave({"Filial", "Cod_Reduz", "CodPais", "Operacao"})
         .registrar();
 
+    // The suite's workshop orders (Tipo "O" service order), read for the
+    // quantity of a product they commit.
+    Definicao("OrcaOfic")
+        .shortInt("Filial")
+        .texto("Tipo", 1)
+        .longInt("Codigo")
+        .texto("Situacao", 1)
+        .chave({"Filial", "Tipo", "Codigo"})
+        .registrar();
+    Definicao("OrcaOfii")
+        .shortInt("Filial")
+        .texto("Tipo", 1)
+        .longInt("NumOrca")
+        .shortInt("Item")
+        .longInt("Cod_Reduz")
+        .texto("TipoItem", 1)
+        .number("Quantidade")
+        .chave({"Filial", "Tipo", "NumOrca", "Item"})
+        .registrar();
+
     Definicao d("ObsFornProd");
     d.shortInt("Filial").longInt("Cod_Reduz");
     for (int n = 1; n <= 6; ++n)

@@ -71,15 +71,25 @@ int criarDemonstracao(const LinhaComando& linha) {
     return 0;
 }
 
-int migrarParaServidor(const LinhaComando& linha) {
+// The installation's configuration for a command without windows; false
+// (and the reason written) when it cannot be read.
+bool aplicarConfiguracao(const LinhaComando& linha, Configuracao& config) {
     RegistrarTodasTabelas();
     QString erro;
-    Configuracao config;
     if (!config.ler(linha.arquivoConfiguracao, erro)) {
         escrever(stderr, erro);
-        return 1;
+        return false;
     }
+    SessaoBanco::padrao().fechar();
+    SessaoBanco::padrao().abrir();
     config.aplicar();
+    return true;
+}
+
+int migrarParaServidor(const LinhaComando& linha) {
+    Configuracao config;
+    if (!aplicarConfiguracao(linha, config))
+        return 1;
     QStringList linhas{linha.migrarServidor};
     // The user and password of the configuration's alias, when it names them.
     for (const QString& l : config.parametrosAlias)
@@ -106,16 +116,9 @@ int migrarParaServidor(const LinhaComando& linha) {
 }
 
 int importarParadox(const LinhaComando& linha) {
-    RegistrarTodasTabelas();
-    QString erro;
     Configuracao config;
-    if (!config.ler(linha.arquivoConfiguracao, erro)) {
-        escrever(stderr, erro);
+    if (!aplicarConfiguracao(linha, config))
         return 1;
-    }
-    SessaoBanco::padrao().fechar();
-    SessaoBanco::padrao().abrir();
-    config.aplicar();
     return ImportarPelaLinhaDeComando(linha.importarOrigem, linha.importarDestino, linha.substituir,
                                       stdout, stderr);
 }

@@ -4,6 +4,7 @@
 #include "services/Botao.h"
 #include "services/FormatoNumero.h"
 #include "services/Grade.h"
+#include "services/LembrancaJanela.h"
 #include "services/ModeloLinhas.h"
 #include "services/VinculoCampos.h"
 #include "session/AutorizarAcesso.h"
@@ -143,6 +144,7 @@ TfoConsCusto::TfoConsCusto(QWidget* parent) : QWidget(parent) {
     setTabOrder(produto_, dolar_);
     setTabOrder(dolar_, custo_);
     setTabOrder(custo_, formula_);
+    LembrarJanela(this);
 }
 
 QWidget* TfoConsCusto::criarParteProduto() {

@@ -1,6 +1,7 @@
 #include "TfoCorrigeCustoFormula.h"
 
 #include "services/Botao.h"
+#include "services/LembrancaJanela.h"
 #include "session/Sessao.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,7 @@ TfoCorrigeCustoFormula::TfoCorrigeCustoFormula(SessaoBanco* sessao, QWidget* par
     layout->addWidget(progresso_);
     layout->addStretch();
     layout->addLayout(botoes);
+    LembrarJanela(this);
 }
 
 bool TfoCorrigeCustoFormula::abrir() {

@@ -4,6 +4,7 @@
 #include "services/Botao.h"
 #include "services/DataValida.h"
 #include "services/LeituraDigitada.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 #include "session/Dialogos.h"
 #include "store/ErroBanco.h"
@@ -74,6 +75,7 @@ TfoBaixaEstoqueMatPrima::TfoBaixaEstoqueMatPrima(SessaoBanco* sessao, QWidget* p
     layout->addWidget(progresso_);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 TfoBaixaEstoqueMatPrima::~TfoBaixaEstoqueMatPrima() = default;

@@ -10,6 +10,7 @@
 #include "Sessao.h"
 #include "services/DataValida.h"
 #include "services/Grade.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QCheckBox>
@@ -153,6 +154,7 @@ TfoConsFormula::TfoConsFormula(SessaoBanco* sessao, QWidget* parent)
         connect(c, &QCheckBox::toggled, this, &TfoConsFormula::habilitarEscolhas);
     habilitarEscolhas();
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoConsFormula::abrir() {

@@ -9,6 +9,7 @@
 #include "Sessao.h"
 #include "services/EscolhaArquivo.h"
 #include "services/Grade.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ TfoFichaSeguranca::TfoFichaSeguranca(SessaoBanco* sessao, QWidget* parent)
     for (QLineEdit* e : {codigo_, nome_, formula_})
         e->installEventFilter(this);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoFichaSeguranca::abrir() {

@@ -14,6 +14,7 @@
 #include "Sessao.h"
 #include "TfoTipoImpr.h"
 #include "services/DataValida.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ TfoRelAmostraparacias::TfoRelAmostraparacias(SessaoBanco* sessao, QWidget* paren
     layout->addWidget(progresso_);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 void TfoRelAmostraparacias::ok() {

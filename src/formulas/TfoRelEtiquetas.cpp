@@ -7,6 +7,7 @@
 #include "ImpressoraTexto.h"
 #include "RelatorioTexto.h"
 #include "TfoTipoImpr.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QFormLayout>
@@ -40,6 +41,7 @@ TfoRelEtiquetas::TfoRelEtiquetas(QWidget* parent) : QWidget(parent) {
     layout->addLayout(campos);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 void TfoRelEtiquetas::ok() {

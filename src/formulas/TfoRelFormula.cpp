@@ -11,6 +11,7 @@
 #include "RelatorioTexto.h"
 #include "TfoTipoImpr.h"
 #include "services/Grade.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QCoreApplication>
@@ -87,6 +88,7 @@ TfoRelFormula::TfoRelFormula(SessaoBanco* sessao, QWidget* parent)
     layout->addWidget(grade_, 1);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoRelFormula::abrir() {

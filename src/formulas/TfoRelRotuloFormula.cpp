@@ -11,6 +11,7 @@
 #include "Sessao.h"
 #include "TfoTipoImpr.h"
 #include "services/Grade.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 
 #include <QButtonGroup>
@@ -132,6 +133,7 @@ TfoRelRotuloFormula::TfoRelRotuloFormula(SessaoBanco* sessao, QWidget* parent)
     connect(grade_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TfoRelRotuloFormula::seguirLista);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoRelRotuloFormula::abrir() {

@@ -3,6 +3,7 @@
 #include "SubstituicaoComponentes.h"
 #include "costs/ValoresTemporarios.h"
 #include "services/Botao.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 #include "services/VinculoCampos.h"
 #include "session/Dialogos.h"
@@ -69,6 +70,7 @@ TfoSubstComponentes::TfoSubstComponentes(SessaoBanco* sessao, QWidget* parent)
     layout->addStretch();
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 TfoSubstComponentes::~TfoSubstComponentes() = default;

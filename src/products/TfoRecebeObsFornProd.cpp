@@ -3,6 +3,7 @@
 #include "ObservacoesFornecedor.h"
 #include "services/Botao.h"
 #include "services/JanelaModal.h"
+#include "services/LembrancaJanela.h"
 #include "services/TeclaEnter.h"
 #include "services/VinculoCampos.h"
 #include "session/AcessoDados.h"
@@ -36,6 +37,7 @@ TfoRecebeObsFornProd::TfoRecebeObsFornProd(QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(botoes);
     AvancarComEnter(this);
+    LembrarJanela(this);
 }
 
 bool TfoRecebeObsFornProd::prepararProduto(int filial, int codigo) {

@@ -66,6 +66,19 @@ bool CaixaEscolha::procurar(const QString& prefixo) {
 }
 
 void CaixaEscolha::keyPressEvent(QKeyEvent* evento) {
+    // Shift, Ctrl and the like on their own type nothing and keep what was typed.
+    switch (evento->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        QComboBox::keyPressEvent(evento);
+        return;
+    default:
+        break;
+    }
     const QString texto = evento->text();
     const bool letra = !texto.isEmpty() && texto.at(0).isPrint() &&
                        !(evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -5,6 +5,7 @@
 #include "Meses.h"
 #include "services/Botao.h"
 #include "services/DataValida.h"
+#include "services/LembrancaJanela.h"
 #include "services/ProcessamentoData.h"
 #include "session/Dialogos.h"
 #include "session/GravarLogSistema.h"
@@ -85,6 +86,7 @@ TfoAtuCustoMedio::TfoAtuCustoMedio(SessaoBanco* sessao, QWidget* parent)
     layout->addWidget(andamento_);
     layout->addWidget(produto_);
     layout->addLayout(botoes);
+    LembrarJanela(this);
 }
 
 void TfoAtuCustoMedio::showEvent(QShowEvent* evento) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "DialetoSql.h"
+#include "InjecaoFalhas.h"
 #include "LoteLinhas.h"
 #include "TipoCampo.h"
 
@@ -65,11 +66,6 @@ public:
     virtual int colunasResultado() const = 0;
 };
 
-// Test hook: the Nth write statement from now fails (0 = never).
-namespace InjecaoFalhas {
-void falharNaEscrita(int n);
-bool deveFalhar();
-} // namespace InjecaoFalhas
 
 // Tells whoever waits for the end of the process's last open multi-row
 // transaction (messages held back while it was open).

@@ -3,7 +3,7 @@
 #include "app/Demonstracao.h"
 #include "app/TDMFilial.h"
 #include "session/Sessao.h"
-#include "store/Banco_interno.h"
+#include "store/InjecaoFalhas.h"
 #include "store/Caminhos.h"
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"

@@ -10,7 +10,7 @@
 #include "costs/GravarCustoLista6.h"
 #include "costs/TfoCorrigeCustoFormula.h"
 #include "session/Sessao.h"
-#include "store/Banco_interno.h"
+#include "store/InjecaoFalhas.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -7,7 +7,7 @@
 #include "TDMFormula.h"
 #include "services/Arredondamento.h"
 #include "session/Sessao.h"
-#include "store/Banco_interno.h"
+#include "store/InjecaoFalhas.h"
 #include "store/SessaoBanco.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 
 #include "products/ReplicacaoProduto.h"
 #include "products/TDMCadProduto.h"
-#include "store/Banco_interno.h"
+#include "store/InjecaoFalhas.h"
 #include "store/DefTabela.h"
 #include "store/TransacaoBanco.h"
 

@@ -2,7 +2,7 @@
 // required fields, and a post that fails half-way leaving nothing behind.
 #include "InstalacaoTeste.h"
 
-#include "store/Banco_interno.h"
+#include "store/InjecaoFalhas.h"
 #include "store/DefTabela.h"
 #include "store/ErroBanco.h"
 #include "store/SessaoBanco.h"

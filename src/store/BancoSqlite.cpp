@@ -15,9 +15,6 @@
 #include <unistd.h>
 
 namespace {
-int falhaEm = 0;
-int transacoesProcesso = 0;
-
 std::function<long(const QString&)>& tipoSimulado() {
     static std::function<long(const QString&)> f;
     return f;

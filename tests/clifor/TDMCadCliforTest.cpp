@@ -7,6 +7,7 @@
 #include "CliforTeste.h"
 
 #include "clifor/ReplicacaoClifor.h"
+#include "clifor/GravacaoClifor.h"
 #include "clifor/TDMCadClifor.h"
 #include "products/ReplicacaoProduto.h"
 #include "session/JanelaSenhaRoteirizada.h"
@@ -314,6 +315,89 @@ TEST_F(CadastroClifor, TrocaDeSistemaAceitaSoZeroOuUm) {
     EXPECT_EQ(campo(1, "Sistema"), "1");
     // The party left the client register.
     EXPECT_EQ(dm.codigoAtual(), 0);
+}
+
+TEST_F(CadastroClifor, ChecagensDaGravacaoPorInstalacao) {
+    const FaixasCodigo faixas = LerFaixasCodigo();
+    // Each case: installation, the fields of a row that otherwise passes
+    // every check, and the message expected ("" when it passes).
+    const struct {
+        int fat;
+        CamposLinha campos;
+        const char* mensagem;
+    } casos[] = {
+        {0, {{"NOME", ""}}, "O campo nome deve ser preenchido!"},
+        {0, {{"Cod_Pais", ""}}, "Código País em branco."},
+        {152, {{"Cod_Pais", QVariant()}}, "Código País em branco."},
+        {51, {{"Cod_Pais", ""}}, "Código País em branco."},
+        {0, {}, ""},
+        {51, {{"LIMITCRED", 1000.0}}, ""},
+        {51, {{"LIMITCRED", 1000.01}}, "Limite de crédito não pode ser maior que R$ 1.000,00"},
+        {51, {{"ESTADO", ""}}, "UF em branco!"},
+        {51, {{"CGC", ""}}, "CPF/CNPJ em branco!"},
+        {51, {{"COD_CEPEND", ""}}, "CEP em branco!"},
+        {51, {{"Cod_Clifor", 8500}, {"CGC", ""}, {"COD_CEPEND", ""}}, ""},
+        {73, {{"INSC_EST", ""}}, "Inscrição Estadual em branco!"},
+        {304, {{"Cod_Regiao", QVariant()}}, "Região em branco!"},
+        {8, {{"CGC", ""}}, "CNPJ em branco!"},
+        {128, {{"INSC_EST", ""}}, "Inscrição Estadual em branco!"},
+        {82, {{"COD_CEPEND", ""}}, "CEP em branco!"},
+        {163, {{"TELEFONE2", ""}}, "Fone2 em branco!"},
+        {152, {{"CodEnquadra", QVariant()}}, "Enquadramento em branco"},
+        {152, {}, ""},
+    };
+    Tabela t("CLIFOR");
+    t.abrir();
+    for (const auto& c : casos) {
+        t.incluir();
+        const CamposLinha base{{"Filial", 1},         {"Cod_Clifor", 10},   {"NOME", "CLIENTE"},
+                               {"Cod_Pais", "1058"},  {"ESTADO", "SP"},     {"CGC", CnpjA},
+                               {"COD_CEPEND", "13015001"}, {"INSC_EST", "123"}, {"Cod_Regiao", 1},
+                               {"TELEFONE1", "1"},    {"TELEFONE2", "2"},   {"CodEnquadra", 1}};
+        for (const auto& [nome, valor] : base + c.campos)
+            t.campo(nome).definir(valor);
+        EXPECT_EQ(VerificarCamposClifor(t, c.fat, faixas), QString::fromUtf8(c.mensagem))
+            << c.fat << " " << c.mensagem;
+        t.cancelar();
+    }
+}
+
+TEST_F(CadastroClifor, ExclusaoPedeMotivoERecusaParteComMovimento) {
+    parte(1, "COM FORMULA", {{"CGC", CnpjA}});
+    parte(2, "SEM MOVIMENTO", {{"CGC", CnpjB}});
+    linha("Formula", {{"Filial", 1}, {"Formula", "7"}, {"Cod_Clifor", 1}});
+    for (const char* tabela : {"CLIFOR2", "FILHOS", "CLPRVEND", "SERVCLIE", "Endereco"})
+        linha(tabela, {{"Filial", 1}, {"Cod_Clifor", 2}});
+    for (const char* tabela : {"CttCliFo", "ObserCli"})
+        linha(tabela, {{"Filial", 1}, {"Cod_CliFor", 2}, {"Sequencia", 1}});
+    linha("Nfe_email_clientes", {{"Filial", 1}, {"Cliente", 2}, {"Ordem", 1}});
+    const QString aviso = "ATENÇÃO : Cliente\\Fornecedor não excluido, você precisa informar o "
+                          "motivo da exclusão... tente novamente!";
+
+    ASSERT_TRUE(dm.posicionar(2));
+    dialogos->digitar("123456789");
+    EXPECT_FALSE(dm.Excluir());
+    EXPECT_EQ(dialogos->textos().last(), aviso);
+    EXPECT_EQ(campo(2, "NOME"), "SEM MOVIMENTO");
+
+    ASSERT_TRUE(dm.posicionar(1));
+    dialogos->limpar();
+    dialogos->digitar("duplicado!");
+    EXPECT_FALSE(dm.Excluir());
+    EXPECT_EQ(dialogos->textos().last(),
+              "Cliente\\Fornecedor possui movimentação, impossível excluir!!!");
+    EXPECT_EQ(campo(1, "NOME"), "COM FORMULA");
+    EXPECT_TRUE(logs().isEmpty());
+
+    ASSERT_TRUE(dm.posicionar(2));
+    dialogos->digitar("duplicado!");
+    EXPECT_TRUE(dm.Excluir());
+    EXPECT_EQ(campo(2, "NOME"), "ausente");
+    for (const char* tabela : {"CLIFOR2", "FILHOS", "CLPRVEND", "SERVCLIE", "Endereco", "CttCliFo",
+                               "ObserCli", "Nfe_email_clientes"})
+        EXPECT_EQ(TextoTabela(tabela), "") << tabela;
+    EXPECT_EQ(logs(), QStringList{"X Exclusão de Cliente |2 |Cgc " + CnpjB +
+                                  "|Motivo:duplicado!"});
 }
 
 class ReplicacaoClifor : public CadastroClifor {

@@ -2,6 +2,7 @@
 
 #include "PainelDetalhe.h"
 #include "TFoCadEmailsClifor.h"
+#include "services/ConsultarCadastroEstadual.h"
 #include "TfoCadEnderecos.h"
 #include "products/TLimiteCodigo.h"
 #include "services/CaixaEscolha.h"
@@ -283,6 +284,7 @@ void TFoCadastroCliFor::atualizarEstado() {
     acaoEmails_->setEnabled(gravada && !editando);
     acaoEnderecos_->setEnabled(gravada && !editando);
     acaoLog_->setEnabled(gravada);
+    acaoCadastroEstadual_->setEnabled(temParte);
     acaoSistema_->setEnabled(gravada && !editando);
     buscaMunicipio_->setEnabled(editando);
     buscaMunicipioEntrega_->setEnabled(editando);
@@ -418,6 +420,12 @@ void TFoCadastroCliFor::emails() {
     emails_->show();
     emails_->raise();
     emails_->activateWindow();
+}
+
+// The registry page of the state in the box (the one being typed too).
+void TFoCadastroCliFor::consultarCadastroEstadual() {
+    if (dm_->codigoAtual())
+        ConsultarCadastroEstadual(dm_->TClifor.campo("ESTADO").texto());
 }
 
 void TFoCadastroCliFor::enderecos() {

@@ -83,6 +83,7 @@ public:
 
     // Pop-up menu.
     void emails();
+    void consultarCadastroEstadual();
     void enderecos();
     void trocarSistema();
     void logAlteracoes();
@@ -153,6 +154,7 @@ private:
     QMenu* menu_;
     QAction* acaoEmails_;
     QAction* acaoEnderecos_;
+    QAction* acaoCadastroEstadual_;
     QAction* acaoSistema_;
     QAction* acaoLog_;
 

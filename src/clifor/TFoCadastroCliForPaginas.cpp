@@ -5,6 +5,7 @@
 
 #include "services/Botao.h"
 #include "services/CaixaEscolha.h"
+#include "services/ExportacaoPlanilha.h"
 #include "services/Grade.h"
 #include "services/ModeloLinhas.h"
 #include "services/VinculoCampos.h"
@@ -159,6 +160,7 @@ void TFoCadastroCliFor::criarMenu() {
     acaoEmails_ = menu_->addAction("E-mails do Cliente");
     acaoEnderecos_ = menu_->addAction("Cadastro de Endereços");
     acaoLog_ = menu_->addAction("Consulta Log de Alterações");
+    acaoCadastroEstadual_ = menu_->addAction("Consulta Cadastro Estadual");
     menu_->addSeparator();
     acaoSistema_ = menu_->addAction("Trocar Sistema do Cliente\\Fornecedor");
     menu_->addSeparator();
@@ -173,7 +175,15 @@ void TFoCadastroCliFor::criarMenu() {
     connect(acaoEmails_, &QAction::triggered, this, &TFoCadastroCliFor::emails);
     connect(acaoEnderecos_, &QAction::triggered, this, &TFoCadastroCliFor::enderecos);
     connect(acaoLog_, &QAction::triggered, this, &TFoCadastroCliFor::logAlteracoes);
+    connect(acaoCadastroEstadual_, &QAction::triggered, this,
+            &TFoCadastroCliFor::consultarCadastroEstadual);
     connect(acaoSistema_, &QAction::triggered, this, &TFoCadastroCliFor::trocarSistema);
+    // The party's menu takes the place of the grid's own, keeping its export.
+    menu_->addSeparator();
+    QAction* exportar = menu_->addAction("Exportar para planilha…");
+    exportar->setObjectName(exportar->text());
+    connect(exportar, &QAction::triggered, this, [this] { ExportarGradeParaPlanilha(*gradeLista_); });
+    disconnect(gradeLista_, &QWidget::customContextMenuRequested, nullptr, nullptr);
     connect(gradeLista_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { menu_->popup(gradeLista_->viewport()->mapToGlobal(p)); });
 }

@@ -18,10 +18,10 @@ bool CliforTemMovimento(int filial, int codigo, SessaoBanco* sessao) {
 }
 
 const QStringList& TabelasDoClifor() {
-    static const QStringList tabelas{
-        "CLIFOR2.Cod_Clifor",  "FILHOS.Cod_Clifor", "CttCliFo.Cod_CliFor",
-        "ObserCli.Cod_CliFor", "CLPRVEND.Cod_Clifor", "SERVCLIE.Cod_Clifor",
-        "Endereco.Cod_Clifor", "Nfe_email_clientes.Cliente"};
+    static const QStringList tabelas{"CLIFOR2.Cod_Clifor",  "FILHOS.Cod_Clifor",
+                                     "CttCliFo.Cod_CliFor", "ObserCli.Cod_CliFor",
+                                     "CLPRVEND.Cod_Clifor", "SERVCLIE.Cod_Clifor",
+                                     "Endereco.Cod_Clifor", "Nfe_email_clientes.Cliente"};
     return tabelas;
 }
 

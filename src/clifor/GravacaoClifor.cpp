@@ -58,8 +58,8 @@ QString VerificarCamposClifor(ConjuntoDados& p, int fat, const FaixasCodigo& fai
     } else if (fat == 82) {
         exigidos = {Documento, Cep};
     } else if (fat == 163) {
-        exigidos = {Documento, Cep, {"TELEFONE1", "Fone1 em branco!"},
-                    {"TELEFONE2", "Fone2 em branco!"}};
+        exigidos = {
+            Documento, Cep, {"TELEFONE1", "Fone1 em branco!"}, {"TELEFONE2", "Fone2 em branco!"}};
     } else if (fat == 152) {
         exigidos = {{"CodEnquadra", "Enquadramento em branco"}};
     }
@@ -125,8 +125,7 @@ DadosFiscais LerDadosFiscais(ConjuntoDados& p) {
 }
 
 bool RegistrarAlteracaoFiscal(int filial, int codigo, const DadosFiscais& antes,
-                              const DadosFiscais& depois, const QDate& hoje,
-                              SessaoBanco* sessao) {
+                              const DadosFiscais& depois, const QDate& hoje, SessaoBanco* sessao) {
     const std::pair<const char*, QString DadosFiscais::*> itens[] = {
         {"Nome", &DadosFiscais::nome},
         {"Cnpj", &DadosFiscais::cnpj},

@@ -49,8 +49,7 @@ void PainelDetalhe::definirAcoes(Acoes acoes, QWidget* primeiraCaixa) {
 }
 
 bool PainelDetalhe::editando() const {
-    return tabela_.estado() == EstadoDados::Editando ||
-           tabela_.estado() == EstadoDados::Inserindo;
+    return tabela_.estado() == EstadoDados::Editando || tabela_.estado() == EstadoDados::Inserindo;
 }
 
 void PainelDetalhe::liberar(bool sim) {

@@ -163,14 +163,11 @@ void TDMCadClifor::lerLista(QList<QStringList>& linhas, QVariantList& chaves) {
         return;
     const Marcador atual = t.marcador();
     for (t.primeiro(); !t.eof(); t.proximo()) {
-        linhas << QStringList{t.campo("Cod_Clifor").texto(),
-                              t.campo("NOME").texto(),
-                              t.campo("FANTASIA").texto(),
-                              t.campo("CGC").texto(),
-                              t.campo("CIDADE").texto(),
-                              t.campo("ESTADO").texto(),
-                              t.campo("TELEFONE1").texto(),
-                              t.campo("Ativo").logico() ? "Ativo" : "Inativo"};
+        linhas << QStringList{
+            t.campo("Cod_Clifor").texto(), t.campo("NOME").texto(),
+            t.campo("FANTASIA").texto(),   t.campo("CGC").texto(),
+            t.campo("CIDADE").texto(),     t.campo("ESTADO").texto(),
+            t.campo("TELEFONE1").texto(),  t.campo("Ativo").logico() ? "Ativo" : "Inativo"};
         chaves << t.marcador().rowid;
     }
     try {
@@ -317,7 +314,8 @@ bool TDMCadClifor::Incluir(const EscolhaFaixa& escolherFaixa) {
         t.campo("Sistema").definir(SistemaDoCodigo(codigo, LerFaixasCodigo(sessao_)));
         t.campo("Ativo").definir(true);
         t.campo("DATA_CAD").definir(Relogio::atual().hoje());
-        QString pais = LerParametroTexto("Orvalo", s.FilialTexto, "CodPaisPadraoCadClifor", sessao_);
+        QString pais =
+            LerParametroTexto("Orvalo", s.FilialTexto, "CodPaisPadraoCadClifor", sessao_);
         if (s.FatModNf == 46 || s.FatModNf == 51)
             pais = "1058";
         if (!pais.isEmpty())
@@ -624,7 +622,8 @@ bool TDMCadClifor::EscolherMunicipio(bool entrega) {
         return false;
     }
     QString escolhido;
-    if (!AbrirSelecaoMultipla("Orvalo", " SELECT CoMunicipio as Codigo, NoMunicipio as Descricao FROM MUNIC ",
+    if (!AbrirSelecaoMultipla("Orvalo",
+                              " SELECT CoMunicipio as Codigo, NoMunicipio as Descricao FROM MUNIC ",
                               condicao, " Order by NoMunicipio ", "CoMunicipio", "NoMunicipio",
                               "Codigo", "", escolhido, 1) ||
         escolhido.isEmpty())
@@ -784,10 +783,8 @@ bool TDMCadClifor::LogAlteracoes(QList<QStringList>& linhas) {
     try {
         Consulta q(sessao_);
         q.setSql({"Select Dt_Altera, AnoMes, Nome, Cnpj, Cpf, Ie, CodMunic, Suframa, Endereco,",
-                  "       Numero, Complemento, Bairro, Cod_Pais",
-                  "  From Sped_AlteraClifor",
-                  " Where Filial = :CodFil and Cod_Clifor = :Param",
-                  " Order By Dt_Altera desc"});
+                  "       Numero, Complemento, Bairro, Cod_Pais", "  From Sped_AlteraClifor",
+                  " Where Filial = :CodFil and Cod_Clifor = :Param", " Order By Dt_Altera desc"});
         q.definirParametro("CodFil", filial_);
         q.definirParametro("Param", codigo);
         for (q.abrir(); !q.eof(); q.proximo()) {

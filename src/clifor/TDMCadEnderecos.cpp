@@ -36,9 +36,8 @@ int TDMCadEnderecos::linhaPesquisa(const QList<QStringList>& linhas, bool porNom
     if (!ok)
         return -1;
     for (int i = 0; i < linhas.size(); ++i) {
-        const bool chegou =
-            porNome ? linhas[i][1].compare(texto, Qt::CaseInsensitive) >= 0
-                    : linhas[i][0].toInt() >= codigo;
+        const bool chegou = porNome ? linhas[i][1].compare(texto, Qt::CaseInsensitive) >= 0
+                                    : linhas[i][0].toInt() >= codigo;
         if (chegou)
             return i;
     }

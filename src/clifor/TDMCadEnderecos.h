@@ -22,8 +22,7 @@ public:
     // the first whose code (a number) or name (without regard to case) is
     // at or after it; the last row when none is; -1 for an empty list or a
     // code that is not a number.
-    static int linhaPesquisa(const QList<QStringList>& linhas, bool porNome,
-                             const QString& texto);
+    static int linhaPesquisa(const QList<QStringList>& linhas, bool porNome, const QString& texto);
 
     // The party's addresses, in number order; false after the store's text.
     bool abrirParte(int codigo);

@@ -16,8 +16,11 @@ TDMEmailsClifor::TDMEmailsClifor(SessaoBanco* sessao)
     : TEmails("Nfe_email_clientes", sessao), sessao_(sessao) {}
 
 const QList<std::pair<QString, QString>>& TDMEmailsClifor::Tipos() {
-    static const QList<std::pair<QString, QString>> tipos{
-        {"0", "CLIENTE"}, {"1", "CONTADOR"}, {"2", "VENDEDOR"}, {"3", "COMPRADOR"}, {"4", "OUTROS"}};
+    static const QList<std::pair<QString, QString>> tipos{{"0", "CLIENTE"},
+                                                          {"1", "CONTADOR"},
+                                                          {"2", "VENDEDOR"},
+                                                          {"3", "COMPRADOR"},
+                                                          {"4", "OUTROS"}};
     return tipos;
 }
 

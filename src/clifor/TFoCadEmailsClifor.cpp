@@ -35,8 +35,7 @@ TFoCadEmailsClifor::TFoCadEmailsClifor(QWidget* parent) : QDialog(parent) {
     parte_->setObjectName("Parte");
     Tabela& t = dm_.TEmails;
     painel_ = new PainelDetalhe(
-        t, "Emails",
-        {"Filial", "Cliente", "Ordem", "Tipo", "Nome", "E-mail", "Data Manutenção"},
+        t, "Emails", {"Filial", "Cliente", "Ordem", "Tipo", "Nome", "E-mail", "Data Manutenção"},
         [&t] {
             return QStringList{t.campo("Filial").texto(),
                                t.campo("Cliente").texto(),
@@ -81,7 +80,8 @@ TFoCadEmailsClifor::TFoCadEmailsClifor(QWidget* parent) : QDialog(parent) {
 
     paginaSelecao_ = new QWidget(paginas_);
     paginaSelecao_->setObjectName("Seleção Multipla");
-    modeloSelecao_ = new ModeloLinhas({"Codigo", "Nome", "Email", "Tipo", "Enviar"}, paginaSelecao_);
+    modeloSelecao_ =
+        new ModeloLinhas({"Codigo", "Nome", "Email", "Tipo", "Enviar"}, paginaSelecao_);
     modeloSelecao_->alinharDireita({0});
     gradeSelecao_ = NovaGrade(modeloSelecao_, "GradeSelecao", paginaSelecao_);
     auto* botoesSelecao = new QHBoxLayout;
@@ -90,7 +90,8 @@ TFoCadEmailsClifor::TFoCadEmailsClifor(QWidget* parent) : QDialog(parent) {
     botoesSelecao->addStretch();
     QPushButton* sair = NovoBotao("Sair sem enviar", paginaSelecao_, botoesSelecao);
     auto* ls = new QVBoxLayout(paginaSelecao_);
-    ls->addWidget(new QLabel("Duplo clique marca ou desmarca o e-mail para envio.", paginaSelecao_));
+    ls->addWidget(
+        new QLabel("Duplo clique marca ou desmarca o e-mail para envio.", paginaSelecao_));
     ls->addWidget(gradeSelecao_, 1);
     ls->addLayout(botoesSelecao);
 

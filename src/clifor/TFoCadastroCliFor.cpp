@@ -2,10 +2,10 @@
 
 #include "PainelDetalhe.h"
 #include "TFoCadEmailsClifor.h"
-#include "services/ConsultarCadastroEstadual.h"
 #include "TfoCadEnderecos.h"
 #include "products/TLimiteCodigo.h"
 #include "services/CaixaEscolha.h"
+#include "services/ConsultarCadastroEstadual.h"
 #include "services/Grade.h"
 #include "services/JanelaModal.h"
 #include "services/LembrancaJanela.h"
@@ -33,8 +33,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 const char* const Legenda = "Cadastro de Clientes / Fornecedores";
@@ -133,10 +133,9 @@ bool TFoCadastroCliFor::abrir() {
         QTimer::singleShot(0, this, &QWidget::close);
         return false;
     }
-    const auto situacao =
-        LerParametroLogico("Orvalo", s.FilialTexto, "MostrarClientesAtivosCadCli")
-            ? TDMCadClifor::Ativos
-            : TDMCadClifor::Todos;
+    const auto situacao = LerParametroLogico("Orvalo", s.FilialTexto, "MostrarClientesAtivosCadCli")
+                              ? TDMCadClifor::Ativos
+                              : TDMCadClifor::Todos;
     try {
         dm_->abrir("0", situacao);
         preencherEscolhas();
@@ -278,8 +277,8 @@ void TFoCadastroCliFor::atualizarEstado() {
     gravar_->setEnabled(editando && !lado);
     cancelar_->setEnabled(editando && !lado);
     paginas_->setTabEnabled(0, !editando);
-    for (QWidget* w : std::initializer_list<QWidget*>{registro_, situacao_, ordem_, pesquisa_,
-                                                      gradeLista_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{registro_, situacao_, ordem_, pesquisa_, gradeLista_})
         w->setEnabled(!editando);
     acaoEmails_->setEnabled(gravada && !editando);
     acaoEnderecos_->setEnabled(gravada && !editando);
@@ -414,8 +413,7 @@ void TFoCadastroCliFor::escolherMunicipio(bool entrega) {
 void TFoCadastroCliFor::emails() {
     if (!dm_->parteGravada() || !emails_ || !TDMCadClifor::Permitido("AcessoCadEmailsClifor"))
         return;
-    if (!emails_->abrirParte(dm_->filial(), dm_->codigoAtual(),
-                             dm_->TClifor.campo("NOME").texto()))
+    if (!emails_->abrirParte(dm_->filial(), dm_->codigoAtual(), dm_->TClifor.campo("NOME").texto()))
         return;
     emails_->show();
     emails_->raise();

@@ -107,8 +107,7 @@ private:
                      const QString& campo, const QString& mascara = QString(), int pares = 1);
     // A chooser of codes by name, filled from `fonte` on each opening.
     QComboBox* escolha(QGridLayout* g, int linha, int par, const QString& rotulo,
-                       const QString& campo, std::function<OpcoesClifor()> fonte,
-                       int pares = 1);
+                       const QString& campo, std::function<OpcoesClifor()> fonte, int pares = 1);
     // A chooser of fixed codes (code, text).
     QComboBox* codigos(QGridLayout* g, int linha, int par, const QString& rotulo,
                        const QString& campo, const QList<std::pair<QString, QString>>& itens,

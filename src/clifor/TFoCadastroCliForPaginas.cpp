@@ -182,7 +182,8 @@ void TFoCadastroCliFor::criarMenu() {
     menu_->addSeparator();
     QAction* exportar = menu_->addAction("Exportar para planilha…");
     exportar->setObjectName(exportar->text());
-    connect(exportar, &QAction::triggered, this, [this] { ExportarGradeParaPlanilha(*gradeLista_); });
+    connect(exportar, &QAction::triggered, this,
+            [this] { ExportarGradeParaPlanilha(*gradeLista_); });
     disconnect(gradeLista_, &QWidget::customContextMenuRequested, nullptr, nullptr);
     connect(gradeLista_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { menu_->popup(gradeLista_->viewport()->mapToGlobal(p)); });
@@ -318,8 +319,8 @@ QWidget* TFoCadastroCliFor::criarPaginaComercial() {
 
     QGroupBox* fiscal = Grupo("Fiscal e Bancário", conteudo);
     QGridLayout* gf = Grade(fiscal, 3);
-    escolha(gf, 0, 0, "Enquadramento", "CodEnquadra", [this] { return dm_->enquadramentos(); },
-            2);
+    escolha(
+        gf, 0, 0, "Enquadramento", "CodEnquadra", [this] { return dm_->enquadramentos(); }, 2);
     caixa(gf, 0, 2, "Cód. Contábil", "CODCONTABI");
     caixa(gf, 1, 0, "Banco Nº", "Banco");
     caixa(gf, 1, 1, "Agência", "Agencia");
@@ -327,9 +328,9 @@ QWidget* TFoCadastroCliFor::criarPaginaComercial() {
     caixa(gf, 2, 0, "Praça", "Praca_Banc");
     caixa(gf, 2, 1, "Abertura Empresa", "DataAberturaEmp");
     auto* marcas = new QHBoxLayout;
-    for (const auto& [texto, campo] : {std::pair{"Simples", "Simples"},
-                                       std::pair{"Revenda", "Revenda"},
-                                       std::pair{"IPI Suspenso", "IpiSuspenso"}}) {
+    for (const auto& [texto, campo] :
+         {std::pair{"Simples", "Simples"}, std::pair{"Revenda", "Revenda"},
+          std::pair{"IPI Suspenso", "IpiSuspenso"}}) {
         auto* c = new QCheckBox(texto, fiscal);
         c->setObjectName(campo);
         vinculo_->ligar(c, campo);
@@ -342,9 +343,9 @@ QWidget* TFoCadastroCliFor::criarPaginaComercial() {
     QGroupBox* historico = Grupo("Histórico", conteudo);
     QGridLayout* gh = Grade(historico, 3);
     const char* const fixos[][3] = {
-        {"Última Compra", "DATA_ULTC", ""},           {"Valor Última", "VALOR_ULTC", "###,##0.00"},
-        {"Maior Compra", "DTMAIORCOM", ""},           {"Valor Maior", "MAIOR_COM", "###,##0.00"},
-        {"Renovação", "Data_Renov", ""},              {"Incluído por", "UsuInclusao", ""},
+        {"Última Compra", "DATA_ULTC", ""}, {"Valor Última", "VALOR_ULTC", "###,##0.00"},
+        {"Maior Compra", "DTMAIORCOM", ""}, {"Valor Maior", "MAIOR_COM", "###,##0.00"},
+        {"Renovação", "Data_Renov", ""},    {"Incluído por", "UsuInclusao", ""},
     };
     int i = 0;
     for (const auto& f : fixos) {
@@ -373,12 +374,11 @@ QGridLayout* GradePainel(PainelDetalhe* p) {
 }
 
 void Ligar(PainelDetalhe* p, TDMCadClifor& dm, TDMCadClifor::Lado lado, QWidget* primeira) {
-    p->definirAcoes({[&dm, lado] { return dm.IncluirLado(lado); },
-                     [&dm, lado] { return dm.AlterarLado(lado); },
-                     [&dm, lado] { return dm.GravarLado(lado); },
-                     [&dm, lado] { return dm.ExcluirLado(lado); },
-                     [&dm, lado] { dm.CancelarLado(lado); }},
-                    primeira);
+    p->definirAcoes(
+        {[&dm, lado] { return dm.IncluirLado(lado); }, [&dm, lado] { return dm.AlterarLado(lado); },
+         [&dm, lado] { return dm.GravarLado(lado); }, [&dm, lado] { return dm.ExcluirLado(lado); },
+         [&dm, lado] { dm.CancelarLado(lado); }},
+        primeira);
 }
 } // namespace
 
@@ -422,15 +422,15 @@ QWidget* TFoCadastroCliFor::criarPaginaPessoais() {
     // The rent is typed only for a rented home.
     connect(casa_, &QComboBox::currentIndexChanged, this, [this] { atualizarEstado(); });
 
-    PainelDetalhe* filhos =
-        novoLado(TDMCadClifor::Filhos, "Filhos", {"Nº", "Nome", "Nascimento", "Local", "Sexo"},
-                 [this] {
-                     Tabela& t = dm_->TFilhos;
-                     return QStringList{t.campo("Numero").texto(), t.campo("NOME").texto(),
-                                        t.campo("DATA_NASC").texto(),
-                                        t.campo("LOCALNASC").texto(), t.campo("Sexo").texto()};
-                 },
-                 pagina);
+    PainelDetalhe* filhos = novoLado(
+        TDMCadClifor::Filhos, "Filhos", {"Nº", "Nome", "Nascimento", "Local", "Sexo"},
+        [this] {
+            Tabela& t = dm_->TFilhos;
+            return QStringList{t.campo("Numero").texto(), t.campo("NOME").texto(),
+                               t.campo("DATA_NASC").texto(), t.campo("LOCALNASC").texto(),
+                               t.campo("Sexo").texto()};
+        },
+        pagina);
     QGridLayout* gf = GradePainel(filhos);
     QLineEdit* nomeFilho = CaixaLigada(filhos->vinculo(), gf, 0, 0, "Nome", "NOME");
     CaixaLigada(filhos->vinculo(), gf, 0, 1, "Nascimento", "DATA_NASC");
@@ -450,18 +450,18 @@ QWidget* TFoCadastroCliFor::criarPaginaPessoais() {
 QWidget* TFoCadastroCliFor::criarPaginaContatos() {
     auto* pagina = new QWidget(this);
     pagina->setObjectName("Contatos");
-    PainelDetalhe* p = novoLado(TDMCadClifor::Contatos, "Contatos",
-                                {"Seq.", "Nome", "Cargo", "Telefone", "Celular", "E-mail",
-                                 "Aniversário"},
-                                [this] {
-                                    Tabela& t = dm_->TContatos;
-                                    QStringList l;
-                                    for (const char* c : {"Sequencia", "Nome", "Cargo", "Telefone",
-                                                          "Celular", "Email", "Aniversario"})
-                                        l << t.campo(c).texto();
-                                    return l;
-                                },
-                                pagina);
+    PainelDetalhe* p = novoLado(
+        TDMCadClifor::Contatos, "Contatos",
+        {"Seq.", "Nome", "Cargo", "Telefone", "Celular", "E-mail", "Aniversário"},
+        [this] {
+            Tabela& t = dm_->TContatos;
+            QStringList l;
+            for (const char* c :
+                 {"Sequencia", "Nome", "Cargo", "Telefone", "Celular", "Email", "Aniversario"})
+                l << t.campo(c).texto();
+            return l;
+        },
+        pagina);
     QGridLayout* g = GradePainel(p);
     QLineEdit* nome = CaixaLigada(p->vinculo(), g, 0, 0, "Nome", "Nome");
     CaixaLigada(p->vinculo(), g, 0, 1, "Cargo", "Cargo");
@@ -482,13 +482,13 @@ QWidget* TFoCadastroCliFor::criarPaginaObservacoes() {
     QGridLayout* g = Grade(registro, 1);
     caixa(g, 0, 0, "Observação", "OBSERVACAO");
     caixa(g, 1, 0, "Observação 2", "Observa2");
-    PainelDetalhe* p = novoLado(TDMCadClifor::Observacoes, "Linhas", {"Seq.", "Observação"},
-                                [this] {
-                                    Tabela& t = dm_->TObservacoes;
-                                    return QStringList{t.campo("Sequencia").texto(),
-                                                       t.campo("Observacao").texto()};
-                                },
-                                pagina);
+    PainelDetalhe* p = novoLado(
+        TDMCadClifor::Observacoes, "Linhas", {"Seq.", "Observação"},
+        [this] {
+            Tabela& t = dm_->TObservacoes;
+            return QStringList{t.campo("Sequencia").texto(), t.campo("Observacao").texto()};
+        },
+        pagina);
     LarguraMaximaColunas(p->grade(), 72);
     QGridLayout* gl = Grade(p->painel(), 1);
     QLineEdit* linha = CaixaLigada(p->vinculo(), gl, 0, 0, "Linha", "Observacao");
@@ -502,22 +502,20 @@ QWidget* TFoCadastroCliFor::criarPaginaObservacoes() {
 QWidget* TFoCadastroCliFor::criarPaginaVendedores() {
     auto* pagina = new QWidget(this);
     pagina->setObjectName("Vendedores");
-    PainelDetalhe* p =
-        novoLado(TDMCadClifor::Vendedores, "VendedoresGrupo",
-                 {"Grupo", "Descrição", "Vendedor", "Nome"},
-                 [this, pagina] {
-                     Tabela& t = dm_->TVendedores;
-                     auto nome = [pagina](const char* caixa, const QVariant& codigo) {
-                         auto* c = pagina->findChild<QComboBox*>(caixa);
-                         const int i = c ? c->findData(codigo) : -1;
-                         return i >= 0 ? c->itemText(i) : QString();
-                     };
-                     return QStringList{t.campo("Nivel2").texto(),
-                                        nome("Nivel2", t.campo("Nivel2").valor()),
-                                        t.campo("Cod_Vende").texto(),
-                                        nome("Cod_Vende", t.campo("Cod_Vende").valor())};
-                 },
-                 pagina);
+    PainelDetalhe* p = novoLado(
+        TDMCadClifor::Vendedores, "VendedoresGrupo", {"Grupo", "Descrição", "Vendedor", "Nome"},
+        [this, pagina] {
+            Tabela& t = dm_->TVendedores;
+            auto nome = [pagina](const char* caixa, const QVariant& codigo) {
+                auto* c = pagina->findChild<QComboBox*>(caixa);
+                const int i = c ? c->findData(codigo) : -1;
+                return i >= 0 ? c->itemText(i) : QString();
+            };
+            return QStringList{t.campo("Nivel2").texto(), nome("Nivel2", t.campo("Nivel2").valor()),
+                               t.campo("Cod_Vende").texto(),
+                               nome("Cod_Vende", t.campo("Cod_Vende").valor())};
+        },
+        pagina);
     QGridLayout* g = GradePainel(p);
     auto* grupo = new CaixaEscolha(p->painel());
     grupo->setObjectName("Nivel2");

@@ -71,10 +71,18 @@ TfoCadEnderecos::TfoCadEnderecos(QWidget* parent) : QWidget(parent) {
     for (int c : {1, 3, 5})
         g->setColumnStretch(c, 1);
     const char* const campos[][2] = {
-        {"Endereço", "Endereco"},   {"Número", "Numero"},       {"Complemento", "Complemento"},
-        {"Bairro", "Bairro"},       {"Cidade", "Cidade"},       {"UF", "Estado"},
-        {"CEP", "Cep"},             {"Horário", "Horario"},     {"Obra", "Obra"},
-        {"Responsável", "Responsavel"}, {"Fone 1", "Fone1"},    {"Fone 2", "Fone2"},
+        {"Endereço", "Endereco"},
+        {"Número", "Numero"},
+        {"Complemento", "Complemento"},
+        {"Bairro", "Bairro"},
+        {"Cidade", "Cidade"},
+        {"UF", "Estado"},
+        {"CEP", "Cep"},
+        {"Horário", "Horario"},
+        {"Obra", "Obra"},
+        {"Responsável", "Responsavel"},
+        {"Fone 1", "Fone1"},
+        {"Fone 2", "Fone2"},
     };
     QLineEdit* primeira = nullptr;
     int i = 0;
@@ -115,8 +123,7 @@ TfoCadEnderecos::TfoCadEnderecos(QWidget* parent) : QWidget(parent) {
     nome_->installEventFilter(this);
     connect(codigo_, &QLineEdit::textEdited, this,
             [this](const QString& t) { pesquisar(t, false); });
-    connect(nome_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { pesquisar(t, true); });
+    connect(nome_, &QLineEdit::textEdited, this, [this](const QString& t) { pesquisar(t, true); });
     connect(gradePartes_, &QTableView::doubleClicked, this, &TfoCadEnderecos::ok);
     connect(okBotao, &QPushButton::clicked, this, &TfoCadEnderecos::ok);
     connect(clonarBotao, &QPushButton::clicked, this, &TfoCadEnderecos::clonar);

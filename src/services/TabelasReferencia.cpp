@@ -109,30 +109,28 @@ CargaReferencia CarregarTabelasReferencia(const QString& banco, const QString& p
         lido = true;
         return ibge;
     };
-    c.estados = EncherSeVazia(
-        banco, "Uf", sessao,
-        [&] {
-            QMap<QString, QString> estados; // SgUf -> CoUf
-            for (const QStringList& l : municipios())
-                estados.insert(l[1], l[0]);
-            QList<QStringList> linhas;
-            for (auto it = estados.begin(); it != estados.end(); ++it)
-                linhas << QStringList{it.key(), it.value()};
-            return linhas;
-        },
-        {"SgUf", "CoUf"});
-    c.municipios = EncherSeVazia(
-        banco, "MUNIC", sessao,
-        [&] {
-            QList<QStringList> linhas;
-            for (const QStringList& l : municipios())
-                linhas << QStringList{l[3].toUpper(), l[2]};
-            return linhas;
-        },
-        {"NoMunicipio", "CoMunicipio"});
+    c.estados = EncherSeVazia(banco, "Uf", sessao,
+                              [&] {
+                                  QMap<QString, QString> estados; // SgUf -> CoUf
+                                  for (const QStringList& l : municipios())
+                                      estados.insert(l[1], l[0]);
+                                  QList<QStringList> linhas;
+                                  for (auto it = estados.begin(); it != estados.end(); ++it)
+                                      linhas << QStringList{it.key(), it.value()};
+                                  return linhas;
+                              },
+                              {"SgUf", "CoUf"});
+    c.municipios = EncherSeVazia(banco, "MUNIC", sessao,
+                                 [&] {
+                                     QList<QStringList> linhas;
+                                     for (const QStringList& l : municipios())
+                                         linhas << QStringList{l[3].toUpper(), l[2]};
+                                     return linhas;
+                                 },
+                                 {"NoMunicipio", "CoMunicipio"});
     c.maiusculas = MunicipiosEmMaiusculas(banco, sessao);
-    c.consultas = EncherSeVazia(
-        banco, "ConsultaCadEstadual", sessao,
-        [&] { return LerTsv(pastaDados, ArquivoConsultas, 2); }, {"SgUf", "Endereco"});
+    c.consultas = EncherSeVazia(banco, "ConsultaCadEstadual", sessao,
+                                [&] { return LerTsv(pastaDados, ArquivoConsultas, 2); },
+                                {"SgUf", "Endereco"});
     return c;
 }

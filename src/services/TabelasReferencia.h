@@ -18,10 +18,10 @@ class SessaoBanco;
 QString PastaDados();
 
 struct CargaReferencia {
-    int estados = 0;     // Uf rows added
-    int municipios = 0;  // MUNIC rows added
-    int maiusculas = 0;  // MUNIC names upper-cased
-    int consultas = 0;   // ConsultaCadEstadual rows added
+    int estados = 0;    // Uf rows added
+    int municipios = 0; // MUNIC rows added
+    int maiusculas = 0; // MUNIC names upper-cased
+    int consultas = 0;  // ConsultaCadEstadual rows added
 };
 
 // Fills every empty table of database `banco` from the files of

@@ -28,11 +28,21 @@ protected:
         s.FilialTexto = "1";
         s.DirEmpresa = "C:\\EMPRESA1";
         linha("Filial", {{"Filial", 1}, {"NOME", "FABRICA"}});
-        linha("LIMITCOD", {{"Filial", 1},      {"Cod_IniCli", 1},    {"Cod_FimCli", 4999},
-                           {"UltCod_Cli", 3},  {"Cod_IniVen", 5000}, {"Cod_FimVen", 5099},
-                           {"Cod_IniFor", 5100}, {"Cod_FimFor", 6999}, {"Cod_IniBan", 7000},
-                           {"Cod_FimBan", 7099}, {"Cod_IniTra", 7100}, {"Cod_FimTra", 7999},
-                           {"Cod_IniOut", 8000}, {"Cod_FimOut", 8499}, {"Cod_IniDiv", 8500},
+        linha("LIMITCOD", {{"Filial", 1},
+                           {"Cod_IniCli", 1},
+                           {"Cod_FimCli", 4999},
+                           {"UltCod_Cli", 3},
+                           {"Cod_IniVen", 5000},
+                           {"Cod_FimVen", 5099},
+                           {"Cod_IniFor", 5100},
+                           {"Cod_FimFor", 6999},
+                           {"Cod_IniBan", 7000},
+                           {"Cod_FimBan", 7099},
+                           {"Cod_IniTra", 7100},
+                           {"Cod_FimTra", 7999},
+                           {"Cod_IniOut", 8000},
+                           {"Cod_FimOut", 8499},
+                           {"Cod_IniDiv", 8500},
                            {"Cod_FimDiv", 8999}});
         linha("PAISES", {{"CODIGO", "1058"}, {"NOME", "BRASIL"}});
         linha("ParametrosEmpresa",
@@ -56,7 +66,9 @@ protected:
         CamposLinha campos{{"Filial", 1},
                            {"Cod_Clifor", codigo},
                            {"NOME", nome},
-                           {"Tipo", codigo < 5000 ? 1 : codigo < 5100 ? 2 : 3},
+                           {"Tipo", codigo < 5000   ? 1
+                                    : codigo < 5100 ? 2
+                                                    : 3},
                            {"Sistema", codigo < 5000 ? "0" : "1"},
                            {"Cod_Pais", "1058"},
                            {"Ativo", true}};

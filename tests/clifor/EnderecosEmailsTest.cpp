@@ -55,8 +55,8 @@ TEST_F(EnderecosEmails, EnderecosNumeradosReusandoSoOMaisAlto) {
     ASSERT_TRUE(dm.Excluir());
     ASSERT_TRUE(incluirEndereco(dm, "RUA E"));
     EXPECT_EQ(enderecos(dm), (QList<int>{2, 3, 4}));
-    EXPECT_EQ(dialogos->textos(), (QStringList{"Confirma exclusão do registro?",
-                                                "Confirma exclusão do registro?"}));
+    EXPECT_EQ(dialogos->textos(),
+              (QStringList{"Confirma exclusão do registro?", "Confirma exclusão do registro?"}));
 }
 
 TEST_F(EnderecosEmails, EmailDaParteSoQuandoVazioESoQuandoCabe) {

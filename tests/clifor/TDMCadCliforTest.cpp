@@ -6,8 +6,8 @@
 // change of register and the replication to a sister company.
 #include "CliforTeste.h"
 
-#include "clifor/ReplicacaoClifor.h"
 #include "clifor/GravacaoClifor.h"
+#include "clifor/ReplicacaoClifor.h"
 #include "clifor/TDMCadClifor.h"
 #include "products/ReplicacaoProduto.h"
 #include "session/JanelaSenhaRoteirizada.h"
@@ -218,9 +218,9 @@ TEST_F(CadastroClifor, CodigosDeAcessoDaAlteracao) {
     QStringList legendas;
     for (const JanelaSenhaMostrada& m : senhas.mostradas())
         legendas << m.legenda;
-    EXPECT_EQ(legendas, (QStringList{"Entre com a senha 136", "Entre com a senha 41",
-                                     "Entre com a senha 41", "Entre com a senha 41",
-                                     "Entre com a senha 41"}));
+    EXPECT_EQ(legendas,
+              (QStringList{"Entre com a senha 136", "Entre com a senha 41", "Entre com a senha 41",
+                           "Entre com a senha 41", "Entre com a senha 41"}));
 }
 
 TEST_F(CadastroClifor, ConceitoSemSenhaPermaneceComAMensagem) {
@@ -278,8 +278,8 @@ TEST_F(CadastroClifor, RegistroFiscalGuardaOAnteriorEAtualizaNoMesmoDia) {
 }
 
 TEST_F(CadastroClifor, EnquadramentoNovoTrocaOsServicos) {
-    for (const auto& [enq, serv, qtd] : {std::tuple{1, 101, 1.0}, std::tuple{1, 102, 2.0},
-                                         std::tuple{2, 201, 5.0}})
+    for (const auto& [enq, serv, qtd] :
+         {std::tuple{1, 101, 1.0}, std::tuple{1, 102, 2.0}, std::tuple{2, 201, 5.0}})
         linha("SERVENQ", {{"Cod_Enq", enq}, {"Cod_Serv", serv}, {"Quantidade", qtd}});
     parte(1, "CLIENTE", {{"CodEnquadra", 1}});
     linha("SERVCLIE", {{"Filial", 1}, {"Cod_Clifor", 1}, {"Cod_Serv", 999}, {"Quantidade", 9.0}});
@@ -350,10 +350,10 @@ TEST_F(CadastroClifor, ChecagensDaGravacaoPorInstalacao) {
     t.abrir();
     for (const auto& c : casos) {
         t.incluir();
-        const CamposLinha base{{"Filial", 1},         {"Cod_Clifor", 10},   {"NOME", "CLIENTE"},
-                               {"Cod_Pais", "1058"},  {"ESTADO", "SP"},     {"CGC", CnpjA},
-                               {"COD_CEPEND", "13015001"}, {"INSC_EST", "123"}, {"Cod_Regiao", 1},
-                               {"TELEFONE1", "1"},    {"TELEFONE2", "2"},   {"CodEnquadra", 1}};
+        const CamposLinha base{
+            {"Filial", 1},     {"Cod_Clifor", 10}, {"NOME", "CLIENTE"},        {"Cod_Pais", "1058"},
+            {"ESTADO", "SP"},  {"CGC", CnpjA},     {"COD_CEPEND", "13015001"}, {"INSC_EST", "123"},
+            {"Cod_Regiao", 1}, {"TELEFONE1", "1"}, {"TELEFONE2", "2"},         {"CodEnquadra", 1}};
         for (const auto& [nome, valor] : base + c.campos)
             t.campo(nome).definir(valor);
         EXPECT_EQ(VerificarCamposClifor(t, c.fat, faixas), QString::fromUtf8(c.mensagem))
@@ -396,8 +396,7 @@ TEST_F(CadastroClifor, ExclusaoPedeMotivoERecusaParteComMovimento) {
     for (const char* tabela : {"CLIFOR2", "FILHOS", "CLPRVEND", "SERVCLIE", "Endereco", "CttCliFo",
                                "ObserCli", "Nfe_email_clientes"})
         EXPECT_EQ(TextoTabela(tabela), "") << tabela;
-    EXPECT_EQ(logs(), QStringList{"X Exclusão de Cliente |2 |Cgc " + CnpjB +
-                                  "|Motivo:duplicado!"});
+    EXPECT_EQ(logs(), QStringList{"X Exclusão de Cliente |2 |Cgc " + CnpjB + "|Motivo:duplicado!"});
 }
 
 class ReplicacaoClifor : public CadastroClifor {
@@ -442,9 +441,9 @@ TEST_F(ReplicacaoClifor, ParteGravadaVaiParaAsOutrasEmpresas) {
                 << banco << " " << propria.campo(i).nome().toStdString();
         EXPECT_EQ(TextoTabela(QString(banco) + "\\CLIFOR2.DB"), TextoTabela("CLIFOR2"));
     }
-    EXPECT_EQ(legendas, (QStringList{"Cadastro de Clientes gravando lojas: 02",
-                                     "Cadastro de Clientes gravando lojas: 03",
-                                     "Cadastro de Clientes"}));
+    EXPECT_EQ(legendas,
+              (QStringList{"Cadastro de Clientes gravando lojas: 02",
+                           "Cadastro de Clientes gravando lojas: 03", "Cadastro de Clientes"}));
 
     // A company that fails midway stays as it was; the next one follows.
     ExecutarSql({"UPDATE CLIFOR SET NOME = 'NOVO NOME'"});

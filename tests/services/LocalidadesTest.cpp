@@ -59,8 +59,7 @@ TEST_F(Localidades, CodigoMunicipioPorEstadoECidadeSemDiferencaDeCaixa) {
         {"XX", "CAMPINAS", ""},          {"S'", "X' OR '1'='1", ""},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(CodigoMunicipio(QString::fromUtf8(c.uf), QString::fromUtf8(c.cidade)),
-                  c.codigo)
+        EXPECT_EQ(CodigoMunicipio(QString::fromUtf8(c.uf), QString::fromUtf8(c.cidade)), c.codigo)
             << c.uf << " " << c.cidade;
 }
 
@@ -127,7 +126,8 @@ TEST_F(Localidades, ProgramaExternoAguardadoAteTerminar) {
     QFile resultado(saida);
     ASSERT_TRUE(resultado.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(resultado.readAll()),
-              "CLIENTE 12|0001|" + QDir(host("C:\\Arquivos de programas\\Captura")).canonicalPath());
+              "CLIENTE 12|0001|" +
+                  QDir(host("C:\\Arquivos de programas\\Captura")).canonicalPath());
 
     EXPECT_FALSE(ExecutarEAguardar("C:\\Arquivos de programas\\Captura\\nao-existe.exe", "", 1));
 }

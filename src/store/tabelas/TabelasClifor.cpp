@@ -329,11 +329,7 @@ void RegistrarTabelasClifor() {
 
     // Tax framings, the services each one brings, and the services of a
     // party (copied from its framing when the framing changes).
-    Definicao("ENQUADRA")
-        .shortInt("Cod_Enq")
-        .texto("Descricao", 40)
-        .chave({"Cod_Enq"})
-        .registrar();
+    Definicao("ENQUADRA").shortInt("Cod_Enq").texto("Descricao", 40).chave({"Cod_Enq"}).registrar();
     Definicao("SERVENQ")
         .shortInt("Cod_Enq")
         .longInt("Cod_Serv")

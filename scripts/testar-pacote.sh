@@ -19,7 +19,7 @@ echo "Instalado: $pacote"
 demo=$(mktemp -d /tmp/pcp-pacote.XXXXXX)
 trap 'rm -rf "$demo"' EXIT
 /usr/bin/pcp --config "$demo/pcp.ini" --criar-demo "$demo/demo" >/dev/null
-if ! grep -rqa "Alta Floresta D'Oeste" "$demo/demo"; then
+if ! grep -rqa "ALTA FLORESTA D'OESTE" "$demo/demo"; then
     echo "O programa instalado não carregou a tabela do IBGE na demonstração." >&2
     exit 1
 fi
@@ -30,8 +30,9 @@ mkdir -p "$demo/arvore/bin" "$demo/arvore/share/pcp"
 cp /usr/bin/pcp "$demo/arvore/bin/"
 { head -n 1 /usr/share/pcp/municipios-ibge.tsv; printf '43\tRS\t4399999\tMunicípio do Pacote\n'; } \
     >"$demo/arvore/share/pcp/municipios-ibge.tsv"
+cp /usr/share/pcp/consulta-cadastro-estadual.tsv "$demo/arvore/share/pcp/"
 "$demo/arvore/bin/pcp" --config "$demo/arvore/pcp.ini" --criar-demo "$demo/arvore/demo" >/dev/null
-if ! grep -rqa "Município do Pacote" "$demo/arvore/demo"; then
+if ! grep -rqa "MUNICÍPIO DO PACOTE" "$demo/arvore/demo"; then
     echo "O programa não procura a tabela do IBGE em share/pcp ao lado da sua pasta bin." >&2
     exit 1
 fi

@@ -92,7 +92,7 @@ void criarCatalogo() {
                            {"Grupo", c.grupo},
                            {"LOJA", c.loja},
                            {"MULTIEMPRESAS", false},
-                           {"CLIENTEUNICO", c.loja == 0},
+                           {"CLIENTEUNICO", c.grupo == "1"},
                            {"PRODUTOUNICO", c.grupo == "1"}});
 }
 

@@ -5,6 +5,9 @@
 #include "TMenuFilial.h"
 #include "TfoMenuEmpresa.h"
 #include "clifor/TDMClifor.h"
+#include "clifor/TFoCadEmailsClifor.h"
+#include "clifor/TFoCadastroCliFor.h"
+#include "clifor/TfoCadEnderecos.h"
 #include "costs/TDMConsCusto.h"
 #include "costs/TFoCadastroMoedas.h"
 #include "costs/TFoCadastroValores.h"
@@ -44,7 +47,8 @@ void CriarModulos(Modulos& m) {
     m.criar<TDMClifor>();
     TDMFormula& formulas = m.criar<TDMFormula>();
     m.criar<TfoMenuEmpresa>();
-    m.criar<TLimiteCodigo>();
+    TFoCadastroCliFor& cadClifor = m.criar<TFoCadastroCliFor>();
+    TLimiteCodigo& limites = m.criar<TLimiteCodigo>();
     TFoCadProduto& cadProduto = m.criar<TFoCadProduto>();
     m.criar<TfoCadFatores>();
     TfoConsCusto& consCusto = m.criar<TfoConsCusto>();
@@ -77,4 +81,6 @@ void CriarModulos(Modulos& m) {
     // The product register opens these two on its product.
     cadProduto.ligarJanelas(&m.criar<TFoCadImpostoImportacaoPorOrigem>(),
                             &m.criar<TfoRecebeObsFornProd>());
+    // The party register opens the code ranges, addresses and e-mails.
+    cadClifor.ligarJanelas(&limites, &m.criar<TfoCadEnderecos>(), &m.criar<TFoCadEmailsClifor>());
 }

@@ -1,6 +1,7 @@
 #include "TMenuPcp.h"
 
 #include "Modulos.h"
+#include "clifor/TFoCadastroCliFor.h"
 #include "costs/GravarCustoLista6.h"
 #include "costs/TFoCadastroMoedas.h"
 #include "costs/TFoCadastroValores.h"
@@ -72,7 +73,7 @@ struct EntradaMenu {
 // In display order. An entry comes alive by naming what it opens, e.g.
 // Abrir<TfoCadEmbalagem> or AbrirCriando<TfoRelEtiquetas>.
 const EntradaMenu Entradas[] = {
-    {"Cadastros", "Clientes / Fornecedores", nullptr},
+    {"Cadastros", "Clientes / Fornecedores", Abrir<TFoCadastroCliFor>},
     {"Cadastros", "Embalagens", Abrir<TfoCadEmbalagem>},
     {"Cadastros", "Fatores", Abrir<TfoCadFatores>},
     {"Cadastros", "Formulas", Abrir<TfoCadFormula>},

@@ -8,6 +8,7 @@
 #include "services/Botao.h"
 #include "services/Grade.h"
 #include "services/LayoutGrade.h"
+#include "services/TabelasReferencia.h"
 #include "session/Dialogos.h"
 #include "session/FormatosRegionais.h"
 #include "session/Sessao.h"
@@ -39,6 +40,20 @@ QString arquivoLogin() {
     const QDir dir(PastaPrograma());
     const auto achados = dir.entryList({"Login.ini"}, QDir::Files);
     return dir.filePath(achados.isEmpty() ? QString("Login.ini") : achados.first());
+}
+
+// The reference tables (states, municipalities, registry pages) of the
+// company just opened, filled when empty; a failure does not keep the
+// operator out of the company.
+void carregarReferencias() {
+    const QString pasta = PastaDados();
+    if (pasta.isEmpty())
+        return;
+    try {
+        CarregarTabelasReferencia("Orvalo", pasta);
+    } catch (const ErroBanco& e) {
+        MostrarErro("Não foi possível carregar as tabelas de estados e municípios:\n" + e.texto());
+    }
 }
 
 QString descricaoCatalogo() {
@@ -250,6 +265,7 @@ void TfoMenuEmpresa::ok() {
             recarregarGrade();
         }
         s.CaminhoAlias = dm_.primeiraLinhaAlias().mid(5);
+        carregarReferencias();
     } catch (const ErroBanco& e) {
         MostrarErro(e.texto());
         if (!naTela_)

@@ -1,19 +1,14 @@
 #include "DemoClifor.h"
 
-#include "Consulta.h"
-#include "ErroBanco.h"
 #include "Relogio.h"
 #include "Tabela.h"
+#include "services/TabelasReferencia.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTextStream>
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 namespace {
-
-const char* const ArquivoMunicipios = "municipios-ibge.tsv";
 
 QString digitoVerificador(const QString& digitos, int pesoInicial, int pesoMaximo) {
     // Weights run down from the left and wrap at 2 back to 9 for the CNPJ.
@@ -57,18 +52,18 @@ struct Parte {
 
 const Parte partes[] = {
     {1, 1, "TINTAS BOA COR COMERCIO LTDA", "BOA COR", "123456780001", "AV. PAULISTA", 1000,
-     "BELA VISTA", "SAO PAULO", "SP", "01310100", "3550308", "11", "32851000"},
+     "BELA VISTA", "SÃO PAULO", "SP", "01310100", "3550308", "11", "32851000"},
     {2, 1, "CONSTRUTORA HORIZONTE LTDA", "HORIZONTE", "234567890001", "RUA BARAO DE JAGUARA", 455,
      "CENTRO", "CAMPINAS", "SP", "13015001", "3509502", "19", "32324455"},
     {3, 1, "MARIA APARECIDA DOS SANTOS", "", "123456789", "RUA XV DE NOVEMBRO", 210, "CENTRO",
      "CURITIBA", "PR", "80020310", "4106902", "41", "33221100"},
     // Companies that receive samples: their trade names begin with "*".
     {4, 1, "COMPANHIA PAULISTA DE REVESTIMENTOS S/A", "*CIA PAULISTA", "901234560001",
-     "AV. DAS NACOES UNIDAS", 12901, "BROOKLIN", "SAO PAULO", "SP", "04578000", "3550308", "11",
+     "AV. DAS NACOES UNIDAS", 12901, "BROOKLIN", "SÃO PAULO", "SP", "04578000", "3550308", "11",
      "55093300"},
     {5, 1, "COMPANHIA MINEIRA DE TINTAS LTDA", "*CIA MINEIRA", "912345670001", "AV. DO CONTORNO",
      4520, "FUNCIONARIOS", "BELO HORIZONTE", "MG", "30110039", "3106200", "31", "32614800"},
-    {5001, 2, "CARLOS EDUARDO PEREIRA", "", "987654321", "RUA DO ROSARIO", 88, "CENTRO", "JUNDIAI",
+    {5001, 2, "CARLOS EDUARDO PEREIRA", "", "987654321", "RUA DO ROSARIO", 88, "CENTRO", "JUNDIAÍ",
      "SP", "13201000", "3525904", "11", "45821010"},
     {5101, 3, "QUIMICA PIGMENTOS DO BRASIL S/A", "QUIPIBRA", "345678900001",
      "ROD. PRESIDENTE DUTRA", 2300, "BONSUCESSO", "GUARULHOS", "SP", "07178000", "3518800", "11",
@@ -78,20 +73,12 @@ const Parte partes[] = {
     {5103, 3, "SOLVENTES MINAS DISTRIBUIDORA LTDA", "SOLMINAS", "567890120001", "AV. AMAZONAS",
      5855, "GAMELEIRA", "BELO HORIZONTE", "MG", "30510000", "3106200", "31", "33710900"},
     {7001, 5, "BANCO CAPITAL PAULISTA S/A", "BANCO CAPITAL", "678901230001", "RUA BOA VISTA", 254,
-     "CENTRO", "SAO PAULO", "SP", "01014000", "3550308", "11", "31075000"},
+     "CENTRO", "SÃO PAULO", "SP", "01014000", "3550308", "11", "31075000"},
     {7101, 4, "TRANSPORTADORA RAPIDO PAULISTA LTDA", "RAPIDO PAULISTA", "789012340001",
-     "RUA DOS TRANSPORTES", 77, "VILA GUILHERME", "SAO PAULO", "SP", "02065000", "3550308", "11",
+     "RUA DOS TRANSPORTES", 77, "VILA GUILHERME", "SÃO PAULO", "SP", "02065000", "3550308", "11",
      "29091234"},
     {8501, 6, "ESCRITORIO CONTABIL EXATO LTDA", "EXATO", "890123450001", "RUA DO PRINCIPE", 330,
      "CENTRO", "JOINVILLE", "SC", "89201001", "4209102", "47", "34226600"},
-};
-
-const char* const estados[][2] = {
-    {"RO", "11"}, {"AC", "12"}, {"AM", "13"}, {"RR", "14"}, {"PA", "15"}, {"AP", "16"},
-    {"TO", "17"}, {"MA", "21"}, {"PI", "22"}, {"CE", "23"}, {"RN", "24"}, {"PB", "25"},
-    {"PE", "26"}, {"AL", "27"}, {"SE", "28"}, {"BA", "29"}, {"MG", "31"}, {"ES", "32"},
-    {"RJ", "33"}, {"SP", "35"}, {"PR", "41"}, {"SC", "42"}, {"RS", "43"}, {"MS", "50"},
-    {"MT", "51"}, {"GO", "52"}, {"DF", "53"},
 };
 
 // Street, city, state, postal code and district of the main, billing and
@@ -170,29 +157,176 @@ void criarPartes(const QString& banco, int filial) {
     }
 }
 
-void criarLocalidades(const QString& banco) {
-    Tabela uf("Uf");
-    abrir(uf, banco);
-    for (const auto& e : estados) {
-        if (uf.localizarChave({e[0]}))
+using Valores = std::initializer_list<std::pair<const char*, QVariant>>;
+
+// Appends each row whose leading `chave` values are not in the table yet.
+void inserir(const QString& banco, const QString& tabela, int chave,
+             std::initializer_list<Valores> linhas) {
+    Tabela t(tabela);
+    abrir(t, banco);
+    for (const Valores& linha : linhas) {
+        QVariantList valores;
+        for (const auto& v : linha)
+            valores << v.second;
+        if (t.localizarChave(valores.mid(0, chave)))
             continue;
-        uf.incluir();
-        uf.campo("SgUf").definir(e[0]);
-        uf.campo("CoUf").definir(e[1]);
-        uf.gravar();
-    }
-    Tabela paises("PAISES");
-    abrir(paises, banco);
-    if (!paises.localizarChave({"1058"})) {
-        paises.incluir();
-        paises.campo("CODIGO").definir("1058");
-        paises.campo("NOME").definir("BRASIL");
-        paises.gravar();
+        t.incluir();
+        for (const auto& [campo, valor] : linha)
+            t.campo(campo).definir(valor);
+        t.gravar();
     }
 }
 
-QString textoSql(const QString& s) {
-    return '\'' + QString(s).replace('\'', "''") + '\'';
+void criarCadastrosAuxiliares(const QString& banco) {
+    inserir(banco, "PAISES", 1, {{{"CODIGO", "1058"}, {"NOME", "BRASIL"}}});
+    inserir(banco, "Conceito", 1,
+            {{{"Cod_Conc", 1}, {"DESC_CONC", "OTIMO"}},
+             {{"Cod_Conc", 2}, {"DESC_CONC", "BOM"}},
+             {{"Cod_Conc", 3},
+              {"DESC_CONC", "REGULAR"},
+              {"MSG_TELA", "Cliente com restrição: consulte o financeiro"}},
+             {{"Cod_Conc", 4}, {"DESC_CONC", "BLOQUEADO"}}});
+    inserir(banco, "Regiao", 1,
+            {{{"Cod_Regiao", 1}, {"Descricao", "GRANDE SÃO PAULO"}},
+             {{"Cod_Regiao", 2}, {"Descricao", "INTERIOR PAULISTA"}},
+             {{"Cod_Regiao", 3}, {"Descricao", "SUL"}},
+             {{"Cod_Regiao", 4}, {"Descricao", "MINAS GERAIS"}}});
+    inserir(banco, "Vencto", 1,
+            {{{"Vct_Codigo", 1}, {"Descricao", "À VISTA"}},
+             {{"Vct_Codigo", 2}, {"Descricao", "30 DIAS"}},
+             {{"Vct_Codigo", 3}, {"Descricao", "30/60/90 DIAS"}}});
+    inserir(banco, "Vendedor", 1,
+            {{{"Cod_Vende", 1}, {"Nome_Vende", "CARLOS EDUARDO PEREIRA"}},
+             {{"Cod_Vende", 2}, {"Nome_Vende", "ANA LUCIA FERREIRA"}}});
+    // A framing whose services a party takes when it is given that framing.
+    inserir(banco, "ENQUADRA", 1,
+            {{{"Cod_Enq", 1}, {"Descricao", "INDUSTRIA COM ASSISTENCIA TECNICA"}}});
+    inserir(banco, "SERVENQ", 2,
+            {{{"Cod_Enq", 1}, {"Cod_Serv", 101}, {"Quantidade", 1.0}},
+             {{"Cod_Enq", 1}, {"Cod_Serv", 102}, {"Quantidade", 2.0}}});
+}
+
+// Commercial data of the first clients; sellers per product group, further
+// addresses, contacts, remarks and e-mails of the first two.
+void criarDadosClientes(const QString& banco, int filial) {
+    Tabela t("CLIFOR");
+    abrir(t, banco);
+    const struct {
+        int codigo, conceito, regiao, vencimento;
+        double limite;
+        const char* email;
+    } comerciais[] = {{1, 1, 1, 3, 50000.0, "compras@boacor.com.br"},
+                      {2, 2, 2, 2, 20000.0, nullptr},
+                      {3, 3, 3, 1, 1500.0, nullptr}};
+    for (const auto& c : comerciais) {
+        if (!t.localizarChave({filial, c.codigo}) || !t.campo("Cod_Conc").ehNulo())
+            continue;
+        t.editar();
+        t.campo("Cod_Conc").definir(c.conceito);
+        t.campo("Cod_Regiao").definir(c.regiao);
+        t.campo("Vct_Codigo").definir(c.vencimento);
+        t.campo("LIMITCRED").definir(c.limite);
+        if (c.email)
+            t.campo("E_Mail").definir(c.email);
+        if (c.codigo == 2)
+            t.campo("CodEnquadra").definir(1);
+        t.gravar();
+    }
+    inserir(banco, "SERVCLIE", 3,
+            {{{"Filial", filial}, {"Cod_Clifor", 2}, {"Cod_Serv", 101}, {"Quantidade", 1.0}},
+             {{"Filial", filial}, {"Cod_Clifor", 2}, {"Cod_Serv", 102}, {"Quantidade", 2.0}}});
+    inserir(banco, "CLPRVEND", 3,
+            {{{"Filial", filial}, {"Cod_Clifor", 1}, {"Nivel2", "101"}, {"Cod_Vende", 1}},
+             {{"Filial", filial}, {"Cod_Clifor", 1}, {"Nivel2", "102"}, {"Cod_Vende", 2}}});
+    inserir(banco, "Endereco", 3,
+            {{{"Filial", filial},
+              {"Cod_Clifor", 1},
+              {"Codigo", 1},
+              {"Endereco", "AV. DOS BANDEIRANTES"},
+              {"Numero", 4500},
+              {"Bairro", "VILA OLIMPIA"},
+              {"Cep", "04553000"},
+              {"Cidade", "SÃO PAULO"},
+              {"Estado", "SP"},
+              {"Horario", "08:00 às 17:00"},
+              {"Obra", "EDIFICIO TORRE NORTE"},
+              {"Responsavel", "ENG. ROBERTO LIMA"},
+              {"Fone1", "1130456000"}},
+             {{"Filial", filial},
+              {"Cod_Clifor", 1},
+              {"Codigo", 2},
+              {"Endereco", "RUA DOS PINHEIROS"},
+              {"Numero", 1200},
+              {"Bairro", "PINHEIROS"},
+              {"Cep", "05422001"},
+              {"Cidade", "SÃO PAULO"},
+              {"Estado", "SP"},
+              {"Horario", "07:00 às 16:00"},
+              {"Obra", "RESIDENCIAL JARDINS"},
+              {"Responsavel", "MESTRE JOAO SILVA"}},
+             {{"Filial", filial},
+              {"Cod_Clifor", 2},
+              {"Codigo", 1},
+              {"Endereco", "RUA DR. QUIRINO"},
+              {"Numero", 1500},
+              {"Bairro", "CENTRO"},
+              {"Cep", "13015082"},
+              {"Cidade", "CAMPINAS"},
+              {"Estado", "SP"},
+              {"Obra", "HOSPITAL REGIONAL - ALA B"},
+              {"Responsavel", "ENG. PAULA MENDES"}}});
+    inserir(banco, "CttCliFo", 3,
+            {{{"Filial", filial},
+              {"Cod_CliFor", 1},
+              {"Sequencia", 1},
+              {"Nome", "JULIANA PRADO"},
+              {"Cargo", "COMPRADORA"},
+              {"Telefone", "1132851010"},
+              {"Celular", "11987651234"},
+              {"Email", "juliana.prado@boacor.com.br"},
+              {"Aniversario", "1503"}},
+             {{"Filial", filial},
+              {"Cod_CliFor", 1},
+              {"Sequencia", 2},
+              {"Nome", "MARCOS TEIXEIRA"},
+              {"Cargo", "FINANCEIRO"},
+              {"Telefone", "1132851020"},
+              {"Email", "financeiro@boacor.com.br"}},
+             {{"Filial", filial},
+              {"Cod_CliFor", 2},
+              {"Sequencia", 1},
+              {"Nome", "PAULA MENDES"},
+              {"Cargo", "ENGENHEIRA"},
+              {"Celular", "19991234567"},
+              {"Email", "paula.mendes@horizonte.com.br"}}});
+    inserir(banco, "ObserCli", 3,
+            {{{"Filial", filial},
+              {"Cod_CliFor", 1},
+              {"Sequencia", 1},
+              {"Observacao", "Entregas somente com agendamento prévio."}}});
+    const QDate hoje = Relogio::atual().hoje();
+    inserir(banco, "Nfe_email_clientes", 3,
+            {{{"Filial", filial},
+              {"Cliente", 1},
+              {"Ordem", 1},
+              {"Tipo", "0"},
+              {"Nome", "COMPRAS BOA COR"},
+              {"Email", "compras@boacor.com.br"},
+              {"Dt_manutencao", hoje}},
+             {{"Filial", filial},
+              {"Cliente", 1},
+              {"Ordem", 2},
+              {"Tipo", "1"},
+              {"Nome", "ESCRITORIO CONTABIL"},
+              {"Email", "nfe@contabilexato.com.br"},
+              {"Dt_manutencao", hoje}},
+             {{"Filial", filial},
+              {"Cliente", 2},
+              {"Ordem", 1},
+              {"Tipo", "3"},
+              {"Nome", "PAULA MENDES"},
+              {"Email", "paula.mendes@horizonte.com.br"},
+              {"Dt_manutencao", hoje}}});
 }
 
 } // namespace
@@ -207,49 +341,12 @@ QString CompletarCPF(const QString& base9) {
     return n + digitoVerificador(n, 11, 11);
 }
 
-int CarregarMunicipios(const QString& banco, const QString& pastaDados) {
-    Tabela munic("MUNIC");
-    abrir(munic, banco);
-    if (!munic.vazio())
-        return 0;
-    QFile arquivo(QDir(pastaDados).filePath(ArquivoMunicipios));
-    if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw ErroBanco(arquivo.fileName() + ": " + arquivo.errorString());
-    QTextStream entrada(&arquivo);
-    entrada.readLine(); // header
-    QStringList valores;
-    while (!entrada.atEnd()) {
-        const QStringList c = entrada.readLine().split('\t');
-        if (c.size() < 4)
-            continue;
-        valores << "(" + textoSql(c[3].left(40)) + ", " + textoSql(c[2]) + ")";
-    }
-    if (valores.isEmpty())
-        return 0;
-    // One statement: the whole list lands in one transaction or not at all.
-    Consulta q;
-    q.setNomeBanco(banco);
-    q.setSql({"INSERT INTO MUNIC (NoMunicipio, CoMunicipio) VALUES", valores.join(",\n")});
-    q.executar();
-    return int(valores.size());
-}
-
-QString PastaDados() {
-    const QString programa = QCoreApplication::applicationDirPath();
-    for (const QString& pasta :
-         {programa + "/data", programa + "/" PCP_PASTA_DADOS_INSTALADA, programa + "/../data",
-          programa + "/../../data", QStringLiteral(PCP_PASTA_FONTES "/data")}) {
-        if (QFile::exists(QDir(pasta).filePath(ArquivoMunicipios)))
-            return QDir(pasta).absolutePath();
-    }
-    return QString();
-}
-
 void CriarDemoClifor(const QString& banco, int filial) {
     criarFaixas(banco, filial);
     criarPartes(banco, filial);
-    criarLocalidades(banco);
+    criarCadastrosAuxiliares(banco);
+    criarDadosClientes(banco, filial);
     const QString pasta = PastaDados();
     if (!pasta.isEmpty())
-        CarregarMunicipios(banco, pasta);
+        CarregarTabelasReferencia(banco, pasta);
 }

@@ -34,6 +34,11 @@ void CriarDemoAcesso(const QString& nomeBanco) {
     inserir(nomeBanco, "Acesso", {"Codigo", "Conteudo", "Descricao", "Inf_Usuario"}, 1,
             {
                 {14, "", "Inclusao de Cliente", "N"},
+                {41, "", "Alteracao de Cliente", "N"},
+                {103, "", "Vendedor do Cliente", "N"},
+                {131, "", "Clientes Especiais", "N"},
+                {136, "", "Limite de Credito", "N"},
+                {215, "conceito", "Conceito do Cliente", "N"},
                 {58, "", "Inclusao de Produto", "N"},
                 {80, "", "Valores", "N"},
                 {81, "", "Custo de Formulas", "N"},

@@ -123,7 +123,7 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
             linhas << "  " + a->text() + (a->isEnabled() ? "" : " (desabilitada)");
     }
     EXPECT_EQ(linhas.join('\n').toStdString(), "Cadastros\n"
-                                               "  Clientes / Fornecedores (desabilitada)\n"
+                                               "  Clientes / Fornecedores\n"
                                                "  Embalagens\n"
                                                "  Fatores\n"
                                                "  Formulas\n"

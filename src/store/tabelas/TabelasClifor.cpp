@@ -275,6 +275,12 @@ void RegistrarCadastrosAuxiliares() {
         .registrar();
     Definicao("PAISES").texto("CODIGO", 4).texto("NOME", 60).chave({"CODIGO"}).registrar();
     Definicao("Uf").texto("SgUf", 2).texto("CoUf", 2).chave({"SgUf"}).registrar();
+    // The public taxpayer registry consultation page of each state.
+    Definicao("ConsultaCadEstadual")
+        .texto("SgUf", 2)
+        .texto("Endereco", 255)
+        .chave({"SgUf"})
+        .registrar();
     // Several rows may share a municipality (postal code ranges), so no key.
     Definicao("MUNIC")
         .texto("NoMunicipio", 40)
@@ -319,6 +325,53 @@ void RegistrarTabelasClifor() {
         .shortInt("Sequencia")
         .texto("Observacao", 70)
         .chave({"Filial", "Cod_CliFor", "Sequencia"})
+        .registrar();
+
+    // Tax framings, the services each one brings, and the services of a
+    // party (copied from its framing when the framing changes).
+    Definicao("ENQUADRA").shortInt("Cod_Enq").texto("Descricao", 40).chave({"Cod_Enq"}).registrar();
+    Definicao("SERVENQ")
+        .shortInt("Cod_Enq")
+        .longInt("Cod_Serv")
+        .number("Quantidade")
+        .chave({"Cod_Enq", "Cod_Serv"})
+        .registrar();
+    Definicao("SERVCLIE")
+        .shortInt("Filial")
+        .longInt("Cod_Clifor")
+        .longInt("Cod_Serv")
+        .number("Quantidade")
+        .chave({"Filial", "Cod_Clifor", "Cod_Serv"})
+        .registrar();
+
+    // Further addresses (work sites) and e-mail contacts, numbered per party.
+    Definicao("Endereco")
+        .longInt("Filial")
+        .longInt("Cod_Clifor")
+        .longInt("Codigo")
+        .texto("Endereco", 40)
+        .shortInt("Numero")
+        .texto("Complemento", 20)
+        .texto("Bairro", 20)
+        .texto("Cep", 8)
+        .texto("Cidade", 20)
+        .texto("Estado", 2)
+        .texto("Horario", 25)
+        .texto("Obra", 40)
+        .texto("Responsavel", 30)
+        .texto("Fone1", 15)
+        .texto("Fone2", 15)
+        .chave({"Filial", "Cod_Clifor", "Codigo"})
+        .registrar();
+    Definicao("Nfe_email_clientes")
+        .longInt("Filial")
+        .longInt("Cliente")
+        .longInt("Ordem")
+        .texto("Tipo", 1)
+        .texto("Nome", 60)
+        .texto("Email", 255)
+        .data("Dt_manutencao")
+        .chave({"Filial", "Cliente", "Ordem"})
         .registrar();
 
     // Every save adds a row, possibly several in one instant: no key.

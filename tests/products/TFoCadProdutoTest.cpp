@@ -294,3 +294,30 @@ TEST_F(JanelaProduto, ObservacoesDosFornecedoresNascemAoAbrir) {
 }
 
 } // namespace
+
+namespace {
+TEST_F(JanelaProduto, CifraoAbreOMarkupSoComAPermissao) {
+    abrir();
+    QStringList abertas;
+    InstalarExibirModal([&](QDialog& d) {
+        abertas << d.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    DadosSessao& s = Sess();
+    s.UsaPermissoes = true;
+    s.Usuario = "OPER";
+    s.Nivel = "OPE";
+    dialogos->limpar();
+    controle<QPushButton>("$")->click();
+    EXPECT_TRUE(abertas.isEmpty());
+    EXPECT_EQ(mensagens(),
+              "O usuário OPER não possui permissão de acesso para esta função! \r\n\r\n"
+              "Nome Permissão : \r\nNome Interno   : AcessoCadMarkup\r\n\r\n"
+              "Entre em contato com o administrador de sistema para que atribua "
+              "esta permissão ao seu grupo de usuários!");
+    s.Usuario = "ADMIN";
+    s.Nivel = "SUP";
+    controle<QPushButton>("$")->click();
+    EXPECT_EQ(abertas, QStringList{"Cadastro e Consulta de Markup :"});
+}
+} // namespace

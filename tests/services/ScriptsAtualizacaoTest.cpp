@@ -40,19 +40,6 @@ protected:
     static QString tipos() { return TextoTabela("Tipod_cc"); }
 };
 
-TEST_F(Scripts, ListaEmbutidaComoFoiEscrita) {
-    const QList<ScriptSql>& s = ScriptsEmbutidos();
-    ASSERT_EQ(s.size(), 10);
-    for (int i = 0; i < s.size(); ++i)
-        EXPECT_EQ(s[i].CodScript, i + 1);
-    EXPECT_EQ(s[1].DataCadScript, QDate(2010, 5, 20));
-    EXPECT_EQ(s[1].DescScriptRes, "Acerto Tipo Doc CC 4 para lançamento contabil = NÃO");
-    EXPECT_EQ(s[1].SqlScript, "Update Tipod_cc.DB set LancaContabil = 'N' where TDoc_Cod = 4");
-    EXPECT_EQ(s[9].SqlScript,
-              "insert into ModelosNotasFiscais (Codigo,Descricao,CodigoTabSpedPisCofins) values "
-              "('301','Outras Receitas Bloco F100 não vinc. a doc fiscal','F100')");
-}
-
 TEST_F(Scripts, TodosRodamUmaVezEOkNuncaRodaDeNovo) {
     dia(1, 3);
     ListaScripts lista;

@@ -3,10 +3,12 @@
 #include "TDMFilial.h"
 #include "clifor/DemoClifor.h"
 #include "costs/DemoCustos.h"
+#include "costs/DemoMarkup.h"
 #include "formulas/DemoFormulas.h"
 #include "formulas/DemoProducao.h"
 #include "importacao/DemoImportacao.h"
 #include "products/DemoProdutos.h"
+#include "services/DemoScripts.h"
 #include "session/DemoAcesso.h"
 #include "session/Relogio.h"
 #include "stock/DemoEstoque.h"
@@ -54,6 +56,7 @@ QList<CadastroEmpresa> empresasDemo() {
 const PovoadorDemo Povoadores[] = {
     CriarDemoFiliais,
     [](const EmpresaDemo& e) { CriarDemoAcesso(e.diretorio); },
+    [](const EmpresaDemo& e) { CriarDemoScripts(e.diretorio); },
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
             CriarDemoProdutos(e.diretorio, f);
@@ -67,8 +70,10 @@ const PovoadorDemo Povoadores[] = {
             CriarDemoFormulas(e.diretorio, f);
     },
     [](const EmpresaDemo& e) {
-        for (int f : e.filiais)
+        for (int f : e.filiais) {
             CriarDemoCustos(e.diretorio, f);
+            CriarDemoMarkup(e.diretorio, f);
+        }
     },
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)

@@ -26,6 +26,7 @@
 #include "products/TFoCadProduto.h"
 #include "stock/TfoAtuCustoMedio.h"
 #include "importacao/TfoImportaDados.h"
+#include "services/TFoScript.h"
 #include "session/AutorizarAcesso.h"
 
 #include "session/AutorizarAcesso.h"
@@ -110,6 +111,11 @@ const EntradaMenu Entradas[] = {
              AbrirCriando<TfoImportaDados>(m);
      }},
     {"Utilitarios", "Atualização do Custo Medio", Abrir<TfoAtuCustoMedio>},
+    {"Utilitarios", "Scripts de Atualização da Base de Dados",
+     [](TMenuPcp& m) {
+         if (AutorizarAcesso(CodigoAcessoScripts))
+             AbrirScriptsAtualizacao(&m);
+     }},
 };
 } // namespace
 

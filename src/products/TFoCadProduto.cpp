@@ -4,6 +4,7 @@
 #include "TDMCadProduto.h"
 #include "TFoCadImpostoImportacaoPorOrigem.h"
 #include "TfoRecebeObsFornProd.h"
+#include "costs/TfoCadMarkup.h"
 #include "services/Botao.h"
 #include "services/CaixaEscolha.h"
 #include "services/DataValida.h"
@@ -475,6 +476,11 @@ void TFoCadProduto::comecarEdicao(const QString& modo) {
     mostrarProduto();
     atualizarLados();
     nome1_->setFocus();
+}
+
+void TFoCadProduto::abrirMarkup() {
+    if (TDMCadProduto::Permitido("AcessoCadMarkup"))
+        AbrirCadastroMarkup(this);
 }
 
 void TFoCadProduto::incluir() {

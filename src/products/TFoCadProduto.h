@@ -84,6 +84,9 @@ public:
     // Installation 95: the supplier remarks of the product (double click
     // on a supplier box).
     void observacoesFornecedor();
+    // "$": the markup register, behind "AcessoCadMarkup" when group
+    // permissions are on.
+    void abrirMarkup();
 
     // Side pages.
     void incluirRegiao();

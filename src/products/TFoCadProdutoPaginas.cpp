@@ -366,6 +366,11 @@ QWidget* TFoCadProduto::criarPaginaEstatisticos() {
     caixa(g, 6, 2, "Último Cliente", "Cod_Ult_Cl");
     caixa(g, 7, 0, "Última NF", "Nr_Ult_Nf");
     caixa(g, 7, 1, "Código Markup", "Codigo_Markup");
+    cifrao_ = NovoBotao("$", conteudo);
+    cifrao_->setToolTip("Acesso ao Cadastro de Markup");
+    cifrao_->setMaximumWidth(40);
+    g->addWidget(cifrao_, 7, 4, Qt::AlignLeft);
+    connect(cifrao_, &QPushButton::clicked, this, &TFoCadProduto::abrirMarkup);
 
     markup_ = new QGroupBox("Mark up", conteudo);
     markup_->setObjectName("GrupoMarkup");
@@ -390,11 +395,6 @@ QWidget* TFoCadProduto::criarPaginaEstatisticos() {
     venda2.second->setProperty("lista", 2);
     venda->installEventFilter(this);
     listas_ << venda << venda2.second;
-    auto* botoes = new QHBoxLayout;
-    cifrao_ = NovoBotao("$", markup_, botoes);
-    cifrao_->setEnabled(false);
-    botoes->addStretch();
-    gm->addLayout(botoes, 2, 0, 1, 4);
     g->addWidget(markup_, 8, 0, 1, 6);
     g->setRowStretch(9, 1);
 

@@ -48,6 +48,7 @@ void CriarDemoAcesso(const QString& nomeBanco) {
                 {107, "custo", "Consulta de Custos", "N"},
                 {119, "pcp", "Exclusao de Formula", "S"},
                 {230, "pcp", "Importacao de Dados", "S"},
+                {250, "pcp", "Scripts de Atualizacao", "S"},
             });
 
     inserir(nomeBanco, "GruposUsuarios", {"CodigoGrupo", "DescGrupo", "Ativo"}, 1,

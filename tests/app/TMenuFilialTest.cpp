@@ -11,12 +11,14 @@
 #include "importacao/TfoImportaDados.h"
 #include "products/TFoCadProduto.h"
 #include "services/ConfigImpressao.h"
+#include "services/JanelaModal.h"
 #include "session/DemoAcesso.h"
 #include "session/JanelaSenhaRoteirizada.h"
 #include "session/Sessao.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -153,7 +155,8 @@ TEST_F(TMenuFilialTest, OMenuTemTodasAsEntradasNaOrdem) {
                                                "  Exportar Fórmulas para Planilha\n"
                                                "  Importar Fórmulas de Planilha\n"
                                                "  Importar dados de outro sistema\n"
-                                               "  Atualização do Custo Medio");
+                                               "  Atualização do Custo Medio\n"
+                                               "  Scripts de Atualização da Base de Dados");
 }
 
 TEST_F(TMenuFilialTest, ImportacaoPedeOCodigo230AntesDeAbrir) {
@@ -173,6 +176,29 @@ TEST_F(TMenuFilialTest, ImportacaoPedeOCodigo230AntesDeAbrir) {
     ASSERT_NE(janela, nullptr);
     EXPECT_TRUE(janela->isVisible());
     janela->close();
+}
+
+TEST_F(TMenuFilialTest, ScriptsPedemOCodigo250EARecusaNaoAbreNada) {
+    CriarDemoAcesso("Orvalo");
+    filial->ok();
+    QStringList abertas;
+    InstalarExibirModal([&](QDialog& janela) {
+        abertas << janela.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    JanelaSenhaRoteirizada senha;
+    senha.cancelar();
+    senha.confirmar("errada", "ADMIN", "admin");
+    senha.confirmar("PCP", "ADMIN", "admin");
+    QAction* entrada =
+        filial->menu()->acao("Utilitarios", "Scripts de Atualização da Base de Dados");
+    for (int vez = 0; vez < 3; ++vez)
+        entrada->trigger();
+    InstalarExibirModal(nullptr);
+    ASSERT_EQ(senha.mostradas().size(), 3);
+    EXPECT_EQ(senha.mostradas()[0].legenda, "Entre com a senha 250");
+    EXPECT_TRUE(senha.mostradas()[0].pedeUsuario);
+    EXPECT_EQ(abertas, QStringList{"Orvalo - Script's de atualização da base de dados :"});
 }
 
 TEST_F(TMenuFilialTest, BaixaDeMateriaPrimaSoAbreComOCodigo101) {

@@ -100,28 +100,28 @@ TEST_F(JanelaProduto, AbrirPedeOCodigo23ERegistraOAcesso) {
 TEST_F(JanelaProduto, PaginasEBotoesDeCadaModo) {
     abrir();
     const std::string lista = "*Lista,Observações,Preços,Entradas | "
-                              "Incluir,Alterar,Consultar,Excluir,Imp Importação,Preços,[lista]";
+                              "Incluir,Alterar,Consultar,Excluir,Imp Importação,Preços,$,[lista]";
     const std::string detalhes = "Lista,*Principal,Secundário,Estatísticos,Lista de Preço,"
                                  "Região Fiscal,Tamanho,Observações,Preços,Entradas | ";
     EXPECT_EQ(estado(), lista);
     dialogos->digitar("2000");
     janela->incluir();
     EXPECT_EQ(janela->modo(), "I");
-    EXPECT_EQ(estado(), detalhes + "Gravar,Cancelar,Imp Importação,Preços");
+    EXPECT_EQ(estado(), detalhes + "Gravar,Cancelar,Imp Importação,Preços,$");
     EXPECT_EQ(controle<QLineEdit>("Cod_Reduz")->text(), "2000");
     janela->cancelar();
     EXPECT_EQ(estado(), lista);
 
     janela->alterar();
     EXPECT_EQ(janela->modo(), "A");
-    EXPECT_EQ(estado(), detalhes + "Gravar,Cancelar,Imp Importação,Preços");
+    EXPECT_EQ(estado(), detalhes + "Gravar,Cancelar,Imp Importação,Preços,$");
     EXPECT_EQ(controle<QLineEdit>("QTD_FIS")->text(), "50,0000");
     EXPECT_FALSE(controle<QLineEdit>("NOME1")->isReadOnly());
     janela->cancelar();
 
     janela->consultar();
     EXPECT_EQ(janela->modo(), "");
-    EXPECT_EQ(estado(), detalhes + "Cancelar,Imp Importação,Preços");
+    EXPECT_EQ(estado(), detalhes + "Cancelar,Imp Importação,Preços,$");
     EXPECT_TRUE(controle<QLineEdit>("NOME1")->isReadOnly());
     // The menu's rule brings the list back.
     janela->mostrarLista();
@@ -293,4 +293,31 @@ TEST_F(JanelaProduto, ObservacoesDosFornecedoresNascemAoAbrir) {
     EXPECT_EQ(TextoTabela("ObsFornProd").toStdString(), "1|1001||ENTREGA EM 15 DIAS||||");
 }
 
+} // namespace
+
+namespace {
+TEST_F(JanelaProduto, CifraoAbreOMarkupSoComAPermissao) {
+    abrir();
+    QStringList abertas;
+    InstalarExibirModal([&](QDialog& d) {
+        abertas << d.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    DadosSessao& s = Sess();
+    s.UsaPermissoes = true;
+    s.Usuario = "OPER";
+    s.Nivel = "OPE";
+    dialogos->limpar();
+    controle<QPushButton>("$")->click();
+    EXPECT_TRUE(abertas.isEmpty());
+    EXPECT_EQ(mensagens(),
+              "O usuário OPER não possui permissão de acesso para esta função! \r\n\r\n"
+              "Nome Permissão : \r\nNome Interno   : AcessoCadMarkup\r\n\r\n"
+              "Entre em contato com o administrador de sistema para que atribua "
+              "esta permissão ao seu grupo de usuários!");
+    s.Usuario = "ADMIN";
+    s.Nivel = "SUP";
+    controle<QPushButton>("$")->click();
+    EXPECT_EQ(abertas, QStringList{"Cadastro e Consulta de Markup :"});
+}
 } // namespace

@@ -11,4 +11,5 @@ void RegistrarTodasTabelas() {
     RegistrarTabelasFormulas();
     RegistrarTabelasCustos();
     RegistrarTabelasEstoque();
+    RegistrarTabelasServicos();
 }

@@ -14,6 +14,7 @@ void RegistrarTabelasClifor();
 void RegistrarTabelasFormulas();
 void RegistrarTabelasCustos();
 void RegistrarTabelasEstoque();
+void RegistrarTabelasServicos();
 
 // Tables the program creates on purpose when missing; opening them by name
 // never creates them.

@@ -1,5 +1,5 @@
-// Currencies, their dated values and the scratch table of the value a
-// consultation works with.
+// Currencies, their dated values, the scratch table of the value a
+// consultation works with, and the branch's markups.
 #include "Tabelas.h"
 
 void RegistrarTabelasCustos() {
@@ -23,4 +23,29 @@ void RegistrarTabelasCustos() {
     for (int i = 1; i <= 11; ++i)
         d.number("Valor" + QString::number(i));
     d.registrar();
+
+    Definicao("Markup")
+        .longInt("Filial")
+        .longInt("Codigo_Markup")
+        .texto("Descricao", 40)
+        .number("Per_Desconto1")
+        .number("Per_Desconto2")
+        .number("Per_Desconto3")
+        .number("Per_Desconto4")
+        .number("Per_Desconto5")
+        .number("IcmsEntrada")
+        .number("Ipi")
+        .number("Subst_Trib")
+        .number("Dif_Icms")
+        .number("Pis")
+        .number("Cofins")
+        .number("IcmsDebito")
+        .number("Frete")
+        .number("Comissoes")
+        .number("MargemLucro")
+        .data("DtCadastro")
+        .data("DtManutencao")
+        .longInt("ModeloCalculo")
+        .chave({"Filial", "Codigo_Markup"})
+        .registrar();
 }

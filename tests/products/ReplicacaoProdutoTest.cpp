@@ -161,8 +161,9 @@ TEST_F(Replicacao, TamanhoNovoEntraNoCatalogoEDasOutras) {
         const bool incluiu = dm.IncluirTamanho();
         EXPECT_EQ(incluiu, c.mensagem.isEmpty()) << c.tamanho.toStdString();
         EXPECT_EQ(mensagens(), c.mensagem.toStdString());
-        if (incluiu)
+        if (incluiu) {
             EXPECT_TRUE(dm.GravarTamanho());
+        }
     }
     // "GL" took the first free code, 3, and replaced code 3 elsewhere; "T2"
     // was known.

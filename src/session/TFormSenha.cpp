@@ -1,5 +1,6 @@
 #include "TFormSenha.h"
 
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -64,6 +65,11 @@ void TFormSenha::preparar(const QString& legenda, bool pedeUsuario) {
     edUsuario_->clear();
     edSenhaUsuario_->clear();
     edSenha_->setFocus();
+    // Wide enough for the caption, which names the code asked: the window
+    // manager draws it in a bolder font beside its buttons.
+    QFont negrito = font();
+    negrito.setBold(true);
+    setMinimumWidth(QFontMetrics(negrito).horizontalAdvance(legenda) + 140);
     adjustSize();
 }
 

@@ -125,15 +125,11 @@ void TDMCadClifor::definirRegistro(const QString& sistema, Situacao situacao) {
 }
 
 bool TDMCadClifor::Permitido(const QString& permissao, bool mensagens) {
-    const DadosSessao& s = Sess();
-    return !s.UsaPermissoes ||
-           TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario, permissao, s.Nivel, mensagens);
+    return PermitidoNaSessao(permissao, mensagens);
 }
 
 bool TDMCadClifor::Bloqueado(const QString& permissao, bool mensagens) {
-    const DadosSessao& s = Sess();
-    return s.UsaPermissoes &&
-           TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario, permissao, s.Nivel, mensagens);
+    return BloqueadoNaSessao(permissao, mensagens);
 }
 
 // --- List ---

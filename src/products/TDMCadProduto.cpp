@@ -102,15 +102,11 @@ void TDMCadProduto::fechar() {
 }
 
 bool TDMCadProduto::Permitido(const QString& permissao, bool mensagens) {
-    const DadosSessao& s = Sess();
-    return !s.UsaPermissoes ||
-           TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario, permissao, s.Nivel, mensagens);
+    return PermitidoNaSessao(permissao, mensagens);
 }
 
 bool TDMCadProduto::Bloqueado(const QString& permissao, bool mensagens) {
-    const DadosSessao& s = Sess();
-    return s.UsaPermissoes &&
-           TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario, permissao, s.Nivel, mensagens);
+    return BloqueadoNaSessao(permissao, mensagens);
 }
 
 // --- List ---

@@ -3,6 +3,7 @@
 #include "Consulta.h"
 #include "Dialogos.h"
 #include "ErroBanco.h"
+#include "Sessao.h"
 #include "SessaoBanco.h"
 
 #include <QHash>
@@ -126,4 +127,16 @@ bool TemPermissao(const QString& banco, const QString& filial, const QString& us
 void ReiniciarCachePermissoes() {
     permissoesGuardadas.reset();
     catalogoGuardado.reset();
+}
+
+bool PermitidoNaSessao(const QString& nomePermissao, bool mensagens) {
+    const DadosSessao& s = Sess();
+    return !s.UsaPermissoes || TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario,
+                                            nomePermissao, s.Nivel, mensagens);
+}
+
+bool BloqueadoNaSessao(const QString& nomePermissao, bool mensagens) {
+    const DadosSessao& s = Sess();
+    return s.UsaPermissoes && TemPermissao(s.AliasPermissoes, s.FilialTexto, s.Usuario,
+                                           nomePermissao, s.Nivel, mensagens);
 }

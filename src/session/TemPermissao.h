@@ -21,6 +21,11 @@ bool TemPermissao(const QString& banco, const QString& filial, const QString& us
                   const QString& nomePermissao, const QString& nivel, bool mensagens,
                   SessaoBanco* sessao = nullptr);
 
+// The same for the session's user, branch and level (Sess()): with group
+// permissions off every permission is granted and no block holds.
+bool PermitidoNaSessao(const QString& nomePermissao, bool mensagens = true);
+bool BloqueadoNaSessao(const QString& nomePermissao, bool mensagens = true);
+
 // The user permission query, line by line (exposed for tests of quoting).
 // Throws ErroBanco when `filial` is not a number.
 QStringList SqlPermissoesUsuario(const QString& filial, const QString& usuario);

@@ -174,15 +174,18 @@ QWidget* TFoCadProduto::criarPaginaLista() {
 void TFoCadProduto::criarMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName("MenuLista");
-    // The stock windows come later; their entries wait for them.
-    for (const char* entrada : {"Ficha de Estoque", "Movimentação do Produto", "Saldo por Produto"})
-        menu_->addAction(QString::fromUtf8(entrada))->setEnabled(false);
+    fichaEstoque_ = menu_->addAction("Ficha de Estoque");
+    movimentacao_ = menu_->addAction("Movimentação do Produto");
+    // The balance window comes later; its entry waits for it.
+    menu_->addAction("Saldo por Produto")->setEnabled(false);
     logDescricao_ = menu_->addAction("Log de Alteração da Descrição");
     aliquotas_ = menu_->addAction("Cadastro de Alíquotas de Importação Por Origem");
     menu_->addSeparator();
     clonar_ = menu_->addAction("Clonar Produto");
     for (QAction* a : menu_->actions())
         a->setObjectName(a->text());
+    connect(fichaEstoque_, &QAction::triggered, this, &TFoCadProduto::fichaEstoque);
+    connect(movimentacao_, &QAction::triggered, this, &TFoCadProduto::movimentacaoProduto);
     connect(logDescricao_, &QAction::triggered, this, &TFoCadProduto::logDescricao);
     connect(aliquotas_, &QAction::triggered, this, &TFoCadProduto::impostoImportacao);
     connect(clonar_, &QAction::triggered, this, &TFoCadProduto::clonar);

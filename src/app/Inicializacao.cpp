@@ -38,6 +38,7 @@
 #include "stock/TFoFichadeEstoque.h"
 #include "stock/TfoAtuCustoMedio.h"
 #include "stock/TfoConsFichaEstoque2.h"
+#include "stock/TfoConsSaldosPorProduto.h"
 #include "stock/TfoConsultaMovProduto.h"
 
 // The order is the system's: the three data modules, then the company
@@ -82,7 +83,8 @@ void CriarModulos(Modulos& m) {
     TFoFichadeEstoque& ficha = m.criar<TFoFichadeEstoque>();
     TfoConsFichaEstoque2& fichaPorCor = m.criar<TfoConsFichaEstoque2>();
     TfoConsultaMovProduto& movimentos = m.criar<TfoConsultaMovProduto>();
-    cadProduto.ligarConsultasEstoque(&ficha, &fichaPorCor, &movimentos);
+    TfoConsSaldosPorProduto& saldos = m.criar<TfoConsSaldosPorProduto>();
+    cadProduto.ligarConsultasEstoque(&ficha, &fichaPorCor, &movimentos, &saldos);
     cadClifor.ligarMovimentos(&movimentos);
     m.criar<TfoMovOrdemServico>(m.criar<TDMOrdemServico>());
     m.criar<TfoBaixaEstoqueMatPrima>();

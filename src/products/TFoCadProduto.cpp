@@ -23,6 +23,7 @@
 #include "session/Relogio.h"
 #include "session/Sessao.h"
 #include "stock/JanelaFichaEstoque.h"
+#include "stock/TfoConsSaldosPorProduto.h"
 #include "stock/TfoConsultaMovProduto.h"
 #include "store/ErroBanco.h"
 
@@ -151,10 +152,12 @@ void TFoCadProduto::ligarJanelas(TFoCadImpostoImportacaoPorOrigem* imposto,
 
 void TFoCadProduto::ligarConsultasEstoque(JanelaFichaEstoque* ficha,
                                           JanelaFichaEstoque* fichaPorCor,
-                                          TfoConsultaMovProduto* movimentos) {
+                                          TfoConsultaMovProduto* movimentos,
+                                          TfoConsSaldosPorProduto* saldos) {
     ficha_ = ficha;
     fichaPorCor_ = fichaPorCor;
     movimentos_ = movimentos;
+    saldos_ = saldos;
 }
 
 bool TFoCadProduto::abrir() {
@@ -582,6 +585,13 @@ void TFoCadProduto::movimentacaoProduto() {
     if (!codigo || !movimentos_ || !TDMCadProduto::Permitido("AcessoConsMovProduto"))
         return;
     movimentos_->abrirProduto(codigo);
+}
+
+void TFoCadProduto::saldoPorProduto() {
+    const int codigo = dm_->codigoAtual();
+    if (!codigo || !saldos_ || !TDMCadProduto::Permitido("AcessoConsultaSaldoProduto"))
+        return;
+    saldos_->abrirProduto(codigo);
 }
 
 void TFoCadProduto::impostoImportacao() {

@@ -39,6 +39,7 @@ class QTableView;
 class TDMCadProduto;
 class JanelaFichaEstoque;
 class TFoCadImpostoImportacaoPorOrigem;
+class TfoConsSaldosPorProduto;
 class TfoConsultaMovProduto;
 class TfoRecebeObsFornProd;
 class VinculoCampos;
@@ -51,10 +52,10 @@ public:
     // The windows opened from here, created at start-up after this one.
     void ligarJanelas(TFoCadImpostoImportacaoPorOrigem* imposto, TfoRecebeObsFornProd* obsForn);
     // The stock consultations of the pop-up menu: the deposit card, the
-    // colour card (installations 51, 132, 142, 148, 167, 277) and the
-    // movements.
+    // colour card (installations 51, 132, 142, 148, 167, 277), the
+    // movements and the balances by colour and size.
     void ligarConsultasEstoque(JanelaFichaEstoque* ficha, JanelaFichaEstoque* fichaPorCor,
-                               TfoConsultaMovProduto* movimentos);
+                               TfoConsultaMovProduto* movimentos, TfoConsSaldosPorProduto* saldos);
 
     TDMCadProduto& dm() { return *dm_; }
 
@@ -89,6 +90,7 @@ public:
     // Each behind its permission, on the current product.
     void fichaEstoque();
     void movimentacaoProduto();
+    void saldoPorProduto();
     void impostoImportacao();
     void precos();
     // Installation 95: the supplier remarks of the product (double click
@@ -166,6 +168,7 @@ private:
     JanelaFichaEstoque* ficha_ = nullptr;
     JanelaFichaEstoque* fichaPorCor_ = nullptr;
     TfoConsultaMovProduto* movimentos_ = nullptr;
+    TfoConsSaldosPorProduto* saldos_ = nullptr;
     QString modo_;
     bool consultando_ = false;
     int paginaAnterior_ = 0;
@@ -191,6 +194,7 @@ private:
     QAction* logDescricao_;
     QAction* fichaEstoque_;
     QAction* movimentacao_;
+    QAction* saldoPorProduto_;
     QAction* aliquotas_;
 
     // Principal, Secundário, Estatísticos, Lista de Preço

@@ -176,8 +176,7 @@ void TFoCadProduto::criarMenu() {
     menu_->setObjectName("MenuLista");
     fichaEstoque_ = menu_->addAction("Ficha de Estoque");
     movimentacao_ = menu_->addAction("Movimentação do Produto");
-    // The balance window comes later; its entry waits for it.
-    menu_->addAction("Saldo por Produto")->setEnabled(false);
+    saldoPorProduto_ = menu_->addAction("Saldo por Produto");
     logDescricao_ = menu_->addAction("Log de Alteração da Descrição");
     aliquotas_ = menu_->addAction("Cadastro de Alíquotas de Importação Por Origem");
     menu_->addSeparator();
@@ -186,6 +185,7 @@ void TFoCadProduto::criarMenu() {
         a->setObjectName(a->text());
     connect(fichaEstoque_, &QAction::triggered, this, &TFoCadProduto::fichaEstoque);
     connect(movimentacao_, &QAction::triggered, this, &TFoCadProduto::movimentacaoProduto);
+    connect(saldoPorProduto_, &QAction::triggered, this, &TFoCadProduto::saldoPorProduto);
     connect(logDescricao_, &QAction::triggered, this, &TFoCadProduto::logDescricao);
     connect(aliquotas_, &QAction::triggered, this, &TFoCadProduto::impostoImportacao);
     connect(clonar_, &QAction::triggered, this, &TFoCadProduto::clonar);

@@ -5,6 +5,7 @@
 
 #include "services/Botao.h"
 #include "services/CaixaEscolha.h"
+#include "services/ExportacaoPlanilha.h"
 #include "services/Grade.h"
 #include "services/ModeloLinhas.h"
 #include "services/VinculoCampos.h"
@@ -189,6 +190,13 @@ void TFoCadProduto::criarMenu() {
     connect(logDescricao_, &QAction::triggered, this, &TFoCadProduto::logDescricao);
     connect(aliquotas_, &QAction::triggered, this, &TFoCadProduto::impostoImportacao);
     connect(clonar_, &QAction::triggered, this, &TFoCadProduto::clonar);
+    // The product's menu takes the place of the grid's own, keeping its export.
+    menu_->addSeparator();
+    QAction* exportar = menu_->addAction("Exportar para planilha…");
+    exportar->setObjectName(exportar->text());
+    connect(exportar, &QAction::triggered, this,
+            [this] { ExportarGradeParaPlanilha(*gradeLista_); });
+    disconnect(gradeLista_, &QWidget::customContextMenuRequested, nullptr, nullptr);
     connect(gradeLista_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { menu_->popup(gradeLista_->viewport()->mapToGlobal(p)); });
 }

@@ -1,7 +1,9 @@
 #include "DemoConsultasEstoque.h"
 
+#include "CalculaCustoMedio.h"
 #include "Meses.h"
 #include "session/Relogio.h"
+#include "store/ErroBanco.h"
 #include "store/Tabela.h"
 #include "store/TransacaoBanco.h"
 
@@ -115,6 +117,60 @@ void CriarLojaPorCor(const QString& banco, int filial) {
     }
 }
 
+// This month's small write-offs of the titanium dioxide, more than a card
+// page holds, with the month's balance made by the average cost routine.
+void CriarBaixasDoMes(const QString& banco, int filial) {
+    const int produto = 1001;
+    Tabela saldos("SLDPR"), notas("NOTAS"), itens("NOTAI"), produtos("ESTPROMA");
+    for (Tabela* t : {&saldos, &notas, &itens, &produtos}) {
+        t->setNomeBanco(banco);
+        t->abrir();
+    }
+    const QDate hoje = Relogio::atual().hoje();
+    const QString anoMes = AnoMesDaData(hoje);
+    if (!produtos.localizarChave({filial, produto}) ||
+        saldos.localizarChave({filial, anoMes, produto, QString(), 1}))
+        return;
+    const QString nome = produtos.campo("NOME1").texto();
+    for (int n = 0; n < 14; ++n) {
+        const QDate dia(hoje.year(), hoje.month(), 1 + n * hoje.day() / 14);
+        const int numero = 9601 + n;
+        Inserir(notas, {{"Filial", filial},
+                        {"Num_Nota", numero},
+                        {"Tipo_Nota", 3},
+                        {"Cod_Clifor", 0},
+                        {"DT_ENTRADA", dia},
+                        {"DT_EMISSAO", dia},
+                        {"Est_Hist", 52},
+                        {"COMPLNATOP", "O"},
+                        {"SISTEMA", "E"}});
+        Inserir(itens, {{"Filial", filial},
+                        {"Num_Nota", numero},
+                        {"Tipo_Nota", 3},
+                        {"Cod_Clifor", 0},
+                        {"DT_ENTRADA", dia},
+                        {"Num_Item", 1},
+                        {"Parametro", 52},
+                        {"Cod_Reduz", produto},
+                        {"Cod_Deposi", 1},
+                        {"ANO_MES", anoMes},
+                        {"DESCR_PROD", nome},
+                        {"QUANTIDADE", 2.5 + n % 4}});
+    }
+    Inserir(saldos, {{"Filial", filial},
+                     {"Ano_Mes", anoMes},
+                     {"Cod_Reduz", produto},
+                     {"Cod_Deposi", 1},
+                     {"Fisico", 0.0},
+                     {"Fisico2", 0.0},
+                     {"Medio", 0.0},
+                     {"Financeiro", 0.0},
+                     {"Dolar", 0.0}});
+    if (!CalculaCustoMedio(MesAnoDeAnoMes(anoMes), produto, produto, {itens, produtos, saldos})
+             .concluido)
+        throw ErroBanco("custo medio de " + anoMes);
+}
+
 } // namespace
 
 void CriarDemoConsultasEstoque(const QString& banco, int filial) {
@@ -159,6 +215,7 @@ void CriarDemoConsultasEstoque(const QString& banco, int filial) {
         tabelaCores.campo("Descricao").definir(descricao);
         tabelaCores.gravar();
     }
+    CriarBaixasDoMes(banco, filial);
     Tabela filiais("Filial");
     filiais.setNomeBanco(banco);
     filiais.abrir();

@@ -181,7 +181,7 @@ QWidget* JanelaFichaEstoque::criarRodape() {
             g->addWidget(e, linha++, 1);
         }
         for (int n = 0; n < 5; ++n) {
-            rotulosPrecos_[n] = Rotulo(QString(), caixa);
+            rotulosPrecos_[n] = Rotulo(FichaEstoque().rotulosPrecos[n], caixa);
             rotulosPrecos_[n]->setObjectName("Rotulo Lista " + QString::number(n + 1));
             precos_[n] = Rotulo(QString(), caixa);
             precos_[n]->setObjectName("Lista " + QString::number(n + 1));

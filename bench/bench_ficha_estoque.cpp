@@ -4,6 +4,7 @@
 // writes every item, a rerun writes nothing), against raw SQLite doing the
 // same reads and writes in the same run. Target: under 0.2 s.
 #include "session/Sessao.h"
+#include "stock/CalculaCustoMedio.h"
 #include "stock/TFoFichadeEstoque.h"
 #include "store/BancoSqlite.h"
 #include "store/Caminhos.h"
@@ -24,6 +25,9 @@ constexpr int Movimentos = 5000;
 constexpr int Outros = 200;
 constexpr int ItensPorOutro = 50;
 constexpr int Produto = 1;
+// The same movements again, recomputed alone: how much of the card's
+// first run is the average cost writing its items.
+constexpr int Gemeo = 500;
 
 void exec(sqlite3* db, const char* sql) {
     char* erro = nullptr;
@@ -64,7 +68,11 @@ void Povoar(sqlite3* db) {
     sqlite3_stmt* s = preparar(db, "INSERT INTO SLDPR (Filial, Ano_Mes, Cod_Reduz, Cod_Deposi, "
                                    "Fisico, Fisico2, Medio, Financeiro, Dolar) VALUES "
                                    "(1, ?, ?, 1, ?, 0, ?, 0, 0)");
-    for (int c = 1; c <= Outros + 1; ++c) {
+    std::vector<int> codigos;
+    for (int c = 1; c <= Outros + 1; ++c)
+        codigos.push_back(c);
+    codigos.push_back(Gemeo);
+    for (int c : codigos) {
         sqlite3_bind_int(p, 1, c);
         passo(db, p);
         for (const char* mes : {"201101", "201102"}) {
@@ -93,9 +101,9 @@ void Povoar(sqlite3* db) {
         sqlite3_bind_text(n, 2, data.constData(), 10, SQLITE_TRANSIENT);
         sqlite3_bind_int(n, 3, historico);
         passo(db, n);
-        const int itens = m <= Outros * ItensPorOutro / 2 ? 3 : 1;
+        const int itens = m <= Outros * ItensPorOutro / 2 ? 4 : 2;
         for (int i = 1; i <= itens; ++i) {
-            const int produto = i == 1 ? Produto : 2 + (m * 7 + i) % Outros;
+            const int produto = i == 1 ? Produto : i == 2 ? Gemeo : 2 + (m * 7 + i) % Outros;
             sqlite3_bind_int(it, 1, m);
             sqlite3_bind_text(it, 2, data.constData(), 10, SQLITE_TRANSIENT);
             sqlite3_bind_int(it, 3, i);
@@ -220,11 +228,21 @@ int main(int argc, char** argv) {
     TFoFichadeEstoque ficha;
     ficha.abrirProduto(Produto);
     ficha.findChild<QLineEdit*>("Mes/Ano")->setText("02/2011");
+    Tabela notai("NOTAI"), produtos("ESTPROMA"), saldos("SLDPR");
+    TemposCustoMedio tempos;
+    QElapsedTimer relogio;
+    relogio.start();
+    CalculaCustoMedio("022011", Gemeo, Gemeo, {notai, produtos, saldos, &tempos});
+    const double recalculo = segundos(relogio.nsecsElapsed());
     const double primeira = Iniciar(ficha);
     const double segunda = Iniciar(ficha);
     const double bruto = Bruto(db);
     std::printf("card   first %6.3f s (every item written), rerun %6.3f s (nothing written)\n",
                 primeira, segunda);
+    std::printf("of which the average cost of the same movements, alone: %6.3f s (item writes "
+                "%6.3f, commits %6.3f); the card itself %6.3f s\n",
+                recalculo, segundos(tempos.gravacoes), segundos(tempos.confirmacoes),
+                primeira - recalculo);
     std::printf("raw    %6.3f s   ratio first / raw %.2f, rerun / raw %.2f\n", bruto,
                 primeira / bruto, segunda / bruto);
     std::printf("target   first page under 0.2 s: %s\n", primeira < 0.2 ? "met" : "NOT MET");

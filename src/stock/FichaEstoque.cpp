@@ -211,7 +211,10 @@ FichaEstoque CalcularFichaEstoque(const FiltroFicha& f, SessaoBanco* sessao) {
             else if (classe > 50)
                 saldo -= movimento;
             linha.saldoFisico = F("%12.4f", saldo.numero());
-            custo = medio;
+            // Items the average cost leaves alone (classes 49 and 50, or
+            // no header) carry no unit cost: they must not zero the closing.
+            if (temCabecalho && classe != 49 && classe != 50)
+                custo = medio;
             ficha.linhas.push_back(std::move(linha));
         }
         q.fechar();

@@ -172,9 +172,13 @@ TEST_F(FichaEstoqueTest, RecomputedCostsSecondUnitAndClassesMoveTheBalance) {
     Nota(1, QDate(2011, 2, 1), 1);
     Nota(2, QDate(2011, 2, 2), 50);
     Nota(3, QDate(2011, 2, 3), 60);
+    Nota(4, QDate(2011, 2, 4), 50);
     Itens({{1, QDate(2011, 2, 1), 10, 10, 120, 0, "", 1, 4},
            {2, QDate(2011, 2, 2), 10, 3, 0, 0, "", 1, 6},
-           {3, QDate(2011, 2, 3), 10, 5, 0, 0, "", 1, 10}});
+           {3, QDate(2011, 2, 3), 10, 5, 0, 0, "", 1, 10},
+           // Last, a shipment the average cost leaves alone: the closing
+           // keeps the last unit cost.
+           {4, QDate(2011, 2, 4), 10, 1, 0, 0, "", 1, 1}});
     ExecutarSql(
         {"UPDATE NOTAI SET BT_ICMS = 100, BI_ICMS = 20, BO_ICMS = 3.33 WHERE Num_Nota = 1"});
     ficha.abrirProduto(10);
@@ -184,6 +188,7 @@ TEST_F(FichaEstoqueTest, RecomputedCostsSecondUnitAndClassesMoveTheBalance) {
                              "1: 01|1|10 TINTAS SOL|1|10,0000|11,0000|12,33|20,0000\n"
                              "2: 02|2|10 TINTAS SOL|50|3,0000|0,0000|0,00|20,0000\n"
                              "3: 03|3|10 TINTAS SOL|60|5,0000|11,0000|0,00|15,0000\n"
+                             "4: 04|4|10 TINTAS SOL|50|1,0000|0,0000|0,00|15,0000\n"
                              "Final 165,0000 | 15,0000\n"
                              "Vales 0,0000 Pedidos 0,0000 Compras 0,0000");
     EXPECT_EQ(Saldos(), "201101|10||1|10|20|100\n201102|10||1|15|14|165");
@@ -194,6 +199,7 @@ TEST_F(FichaEstoqueTest, RecomputedCostsSecondUnitAndClassesMoveTheBalance) {
                              "1: 01|1|10 TINTAS SOL|1|4,0000|11,0000|12,33|24,0000\n"
                              "2: 02|2|10 TINTAS SOL|50|6,0000|0,0000|0,00|24,0000\n"
                              "3: 03|3|10 TINTAS SOL|60|10,0000|11,0000|0,00|14,0000\n"
+                             "4: 04|4|10 TINTAS SOL|50|1,0000|0,0000|0,00|14,0000\n"
                              "Final 154,0000 | 14,0000\n"
                              "Vales 0,0000 Pedidos 0,0000 Compras 0,0000");
 }

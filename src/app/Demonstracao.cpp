@@ -11,6 +11,7 @@
 #include "services/DemoScripts.h"
 #include "session/DemoAcesso.h"
 #include "session/Relogio.h"
+#include "stock/DemoConsultasEstoque.h"
 #include "stock/DemoEstoque.h"
 #include "store/Caminhos.h"
 #include "store/DefTabela.h"
@@ -76,8 +77,10 @@ const PovoadorDemo Povoadores[] = {
         }
     },
     [](const EmpresaDemo& e) {
-        for (int f : e.filiais)
+        for (int f : e.filiais) {
             CriarDemoEstoque(e.diretorio, f);
+            CriarDemoConsultasEstoque(e.diretorio, f);
+        }
     },
     [](const EmpresaDemo& e) {
         for (int f : e.filiais)
@@ -125,11 +128,13 @@ void CriarDemoFiliais(const EmpresaDemo& e) {
     filial.setNomeBanco(e.diretorio);
     filial.abrir();
     for (const Filial& f : filiais) {
+        // Vernizes Serra Azul's shop keeps its paint by colour and size.
+        const int fatModNf = e.codigo == 3 && f.numero == 2 ? 132 : f.fatModNf;
         inserir(filial, {{"Filial", f.numero},
                          {"NOME", f.nome},
                          {"DIRCOBOL", f.dirCobol},
                          {"TermServ", f.termServ},
-                         {"FATMODNF", f.fatModNf},
+                         {"FATMODNF", fatModNf},
                          {"DATAPROCES", hoje}});
         for (const char* nome : {"Filial2", "PEDIDCFG"}) {
             Tabela t(nome);

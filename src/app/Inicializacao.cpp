@@ -35,7 +35,11 @@
 #include "stock/TDMAS.h"
 #include "stock/TDMMovEst.h"
 #include "stock/TDMMovPed.h"
+#include "stock/TFoFichadeEstoque.h"
 #include "stock/TfoAtuCustoMedio.h"
+#include "stock/TfoConsFichaEstoque2.h"
+#include "stock/TfoConsSaldosPorProduto.h"
+#include "stock/TfoConsultaMovProduto.h"
 
 // The order is the system's: the three data modules, then the company
 // window (the main window), then the registers and shared dialogs, the
@@ -75,6 +79,13 @@ void CriarModulos(Modulos& m) {
     cadFormula.definirAposGravar(
         [&rotulo](const QString& numero) { rotulo.abrirDoCadastro(numero); });
     m.criar<TfoAtuCustoMedio>();
+    // The stock consultations, opened from the product register.
+    TFoFichadeEstoque& ficha = m.criar<TFoFichadeEstoque>();
+    TfoConsFichaEstoque2& fichaPorCor = m.criar<TfoConsFichaEstoque2>();
+    TfoConsultaMovProduto& movimentos = m.criar<TfoConsultaMovProduto>();
+    TfoConsSaldosPorProduto& saldos = m.criar<TfoConsSaldosPorProduto>();
+    cadProduto.ligarConsultasEstoque(&ficha, &fichaPorCor, &movimentos, &saldos);
+    cadClifor.ligarMovimentos(&movimentos);
     m.criar<TfoMovOrdemServico>(m.criar<TDMOrdemServico>());
     m.criar<TfoBaixaEstoqueMatPrima>();
     m.criar<TfoSubstComponentes>();

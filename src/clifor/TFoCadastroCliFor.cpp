@@ -16,6 +16,7 @@
 #include "session/Dialogos.h"
 #include "session/Parametros.h"
 #include "session/Sessao.h"
+#include "stock/TfoConsultaMovProduto.h"
 #include "store/ErroBanco.h"
 
 #include <QAction>
@@ -125,6 +126,17 @@ void TFoCadastroCliFor::ligarJanelas(TLimiteCodigo* limites, TfoCadEnderecos* en
     limites_ = limites;
     enderecos_ = enderecos;
     emails_ = emails;
+}
+
+void TFoCadastroCliFor::ligarMovimentos(TfoConsultaMovProduto* movimentos) {
+    auto* acao = menu_->findChild<QAction*>(QString::fromUtf8("Movimentação do Cliente"));
+    if (!acao || !movimentos)
+        return;
+    acao->setEnabled(true);
+    connect(acao, &QAction::triggered, this, [this, movimentos] {
+        if (const int codigo = dm_->codigoAtual())
+            movimentos->abrirCliente(codigo);
+    });
 }
 
 bool TFoCadastroCliFor::abrir() {

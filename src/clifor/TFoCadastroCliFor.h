@@ -39,6 +39,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class TfoConsultaMovProduto;
 class QTableView;
 class TFoCadEmailsClifor;
 class TLimiteCodigo;
@@ -53,6 +54,8 @@ public:
     // The windows opened from here, created at start-up after this one.
     void ligarJanelas(TLimiteCodigo* limites, TfoCadEnderecos* enderecos,
                       TFoCadEmailsClifor* emails);
+    // "Movimentação do Cliente" opens the movements on the current party.
+    void ligarMovimentos(TfoConsultaMovProduto* movimentos);
 
     TDMCadClifor& dm() { return *dm_; }
     const QString& modo() const { return modo_; }

@@ -22,6 +22,9 @@
 #include "session/Parametros.h"
 #include "session/Relogio.h"
 #include "session/Sessao.h"
+#include "stock/JanelaFichaEstoque.h"
+#include "stock/TfoConsSaldosPorProduto.h"
+#include "stock/TfoConsultaMovProduto.h"
 #include "store/ErroBanco.h"
 
 #include <QAction>
@@ -145,6 +148,16 @@ void TFoCadProduto::ligarJanelas(TFoCadImpostoImportacaoPorOrigem* imposto,
                                  TfoRecebeObsFornProd* obsForn) {
     imposto_ = imposto;
     obsForn_ = obsForn;
+}
+
+void TFoCadProduto::ligarConsultasEstoque(JanelaFichaEstoque* ficha,
+                                          JanelaFichaEstoque* fichaPorCor,
+                                          TfoConsultaMovProduto* movimentos,
+                                          TfoConsSaldosPorProduto* saldos) {
+    ficha_ = ficha;
+    fichaPorCor_ = fichaPorCor;
+    movimentos_ = movimentos;
+    saldos_ = saldos;
 }
 
 bool TFoCadProduto::abrir() {
@@ -556,6 +569,29 @@ void TFoCadProduto::logDescricao() {
     }
     EscolherLinha(this, "Log de Alteração da Descrição do Produto :",
                   {"Data Altera", "Descrição Anterior"}, linhas, false);
+}
+
+void TFoCadProduto::fichaEstoque() {
+    const int codigo = dm_->codigoAtual();
+    if (!codigo || !TDMCadProduto::Permitido("AcessoConsultaFichaEstoque"))
+        return;
+    static const QList<int> porCor = {51, 132, 142, 148, 167, 277};
+    if (JanelaFichaEstoque* j = porCor.contains(Sess().FatModNf) ? fichaPorCor_ : ficha_)
+        j->abrirProduto(codigo);
+}
+
+void TFoCadProduto::movimentacaoProduto() {
+    const int codigo = dm_->codigoAtual();
+    if (!codigo || !movimentos_ || !TDMCadProduto::Permitido("AcessoConsMovProduto"))
+        return;
+    movimentos_->abrirProduto(codigo);
+}
+
+void TFoCadProduto::saldoPorProduto() {
+    const int codigo = dm_->codigoAtual();
+    if (!codigo || !saldos_ || !TDMCadProduto::Permitido("AcessoConsultaSaldoProduto"))
+        return;
+    saldos_->abrirProduto(codigo);
 }
 
 void TFoCadProduto::impostoImportacao() {

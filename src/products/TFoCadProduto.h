@@ -37,7 +37,10 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class TDMCadProduto;
+class JanelaFichaEstoque;
 class TFoCadImpostoImportacaoPorOrigem;
+class TfoConsSaldosPorProduto;
+class TfoConsultaMovProduto;
 class TfoRecebeObsFornProd;
 class VinculoCampos;
 
@@ -48,6 +51,11 @@ public:
 
     // The windows opened from here, created at start-up after this one.
     void ligarJanelas(TFoCadImpostoImportacaoPorOrigem* imposto, TfoRecebeObsFornProd* obsForn);
+    // The stock consultations of the pop-up menu: the deposit card, the
+    // colour card (installations 51, 132, 142, 148, 167, 277), the
+    // movements and the balances by colour and size.
+    void ligarConsultasEstoque(JanelaFichaEstoque* ficha, JanelaFichaEstoque* fichaPorCor,
+                               TfoConsultaMovProduto* movimentos, TfoConsSaldosPorProduto* saldos);
 
     TDMCadProduto& dm() { return *dm_; }
 
@@ -79,6 +87,10 @@ public:
 
     // Pop-up menu and buttons.
     void logDescricao();
+    // Each behind its permission, on the current product.
+    void fichaEstoque();
+    void movimentacaoProduto();
+    void saldoPorProduto();
     void impostoImportacao();
     void precos();
     // Installation 95: the supplier remarks of the product (double click
@@ -153,6 +165,10 @@ private:
     std::unique_ptr<TDMCadProduto> dm_;
     TFoCadImpostoImportacaoPorOrigem* imposto_ = nullptr;
     TfoRecebeObsFornProd* obsForn_ = nullptr;
+    JanelaFichaEstoque* ficha_ = nullptr;
+    JanelaFichaEstoque* fichaPorCor_ = nullptr;
+    TfoConsultaMovProduto* movimentos_ = nullptr;
+    TfoConsSaldosPorProduto* saldos_ = nullptr;
     QString modo_;
     bool consultando_ = false;
     int paginaAnterior_ = 0;
@@ -176,6 +192,9 @@ private:
     QMenu* menu_;
     QAction* clonar_;
     QAction* logDescricao_;
+    QAction* fichaEstoque_;
+    QAction* movimentacao_;
+    QAction* saldoPorProduto_;
     QAction* aliquotas_;
 
     // Principal, Secundário, Estatísticos, Lista de Preço

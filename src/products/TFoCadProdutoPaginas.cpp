@@ -5,6 +5,7 @@
 
 #include "services/Botao.h"
 #include "services/CaixaEscolha.h"
+#include "services/ExportacaoPlanilha.h"
 #include "services/Grade.h"
 #include "services/ModeloLinhas.h"
 #include "services/VinculoCampos.h"
@@ -174,18 +175,28 @@ QWidget* TFoCadProduto::criarPaginaLista() {
 void TFoCadProduto::criarMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName("MenuLista");
-    // The stock windows come later; their entries wait for them.
-    for (const char* entrada : {"Ficha de Estoque", "Movimentação do Produto", "Saldo por Produto"})
-        menu_->addAction(QString::fromUtf8(entrada))->setEnabled(false);
+    fichaEstoque_ = menu_->addAction("Ficha de Estoque");
+    movimentacao_ = menu_->addAction("Movimentação do Produto");
+    saldoPorProduto_ = menu_->addAction("Saldo por Produto");
     logDescricao_ = menu_->addAction("Log de Alteração da Descrição");
     aliquotas_ = menu_->addAction("Cadastro de Alíquotas de Importação Por Origem");
     menu_->addSeparator();
     clonar_ = menu_->addAction("Clonar Produto");
     for (QAction* a : menu_->actions())
         a->setObjectName(a->text());
+    connect(fichaEstoque_, &QAction::triggered, this, &TFoCadProduto::fichaEstoque);
+    connect(movimentacao_, &QAction::triggered, this, &TFoCadProduto::movimentacaoProduto);
+    connect(saldoPorProduto_, &QAction::triggered, this, &TFoCadProduto::saldoPorProduto);
     connect(logDescricao_, &QAction::triggered, this, &TFoCadProduto::logDescricao);
     connect(aliquotas_, &QAction::triggered, this, &TFoCadProduto::impostoImportacao);
     connect(clonar_, &QAction::triggered, this, &TFoCadProduto::clonar);
+    // The product's menu takes the place of the grid's own, keeping its export.
+    menu_->addSeparator();
+    QAction* exportar = menu_->addAction("Exportar para planilha…");
+    exportar->setObjectName(exportar->text());
+    connect(exportar, &QAction::triggered, this,
+            [this] { ExportarGradeParaPlanilha(*gradeLista_); });
+    disconnect(gradeLista_, &QWidget::customContextMenuRequested, nullptr, nullptr);
     connect(gradeLista_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { menu_->popup(gradeLista_->viewport()->mapToGlobal(p)); });
 }

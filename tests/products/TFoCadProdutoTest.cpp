@@ -11,11 +11,15 @@
 #include "products/TfoRecebeObsFornProd.h"
 #include "services/JanelaModal.h"
 #include "session/JanelaSenhaRoteirizada.h"
+#include "stock/TFoFichadeEstoque.h"
+#include "stock/TfoConsFichaEstoque2.h"
+#include "stock/TfoConsultaMovProduto.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -320,4 +324,34 @@ TEST_F(JanelaProduto, CifraoAbreOMarkupSoComAPermissao) {
     controle<QPushButton>("$")->click();
     EXPECT_EQ(abertas, QStringList{"Cadastro e Consulta de Markup :"});
 }
+} // namespace
+
+namespace {
+
+TEST_F(JanelaProduto, FichaDeEstoqueDaInstalacaoNoProdutoAtual) {
+    TFoFichadeEstoque ficha;
+    TfoConsFichaEstoque2 fichaPorCor;
+    TfoConsultaMovProduto movimentos;
+    janela->ligarConsultasEstoque(&ficha, &fichaPorCor, &movimentos, nullptr);
+    for (const auto& [fatModNf, porCor] : {std::pair{0, false}, std::pair{132, true}}) {
+        abrir(fatModNf);
+        const int produto = janela->dm().codigoAtual();
+        ASSERT_NE(produto, 0);
+        controle<QMenu>("MenuLista")->findChild<QAction*>("Ficha de Estoque")->trigger();
+        JanelaFichaEstoque& aberta = porCor ? static_cast<JanelaFichaEstoque&>(fichaPorCor) : ficha;
+        EXPECT_TRUE(aberta.isVisible()) << fatModNf;
+        EXPECT_EQ(aberta.produtoAtual(), produto);
+        EXPECT_EQ(aberta.findChild<QLineEdit*>(porCor ? "Mês/Ano" : "Mes/Ano")->text(),
+                  relogio->agora().date().toString("MM/yyyy"));
+        ficha.close();
+        fichaPorCor.close();
+    }
+    controle<QMenu>("MenuLista")
+        ->findChild<QAction*>(QString::fromUtf8("Movimentação do Produto"))
+        ->trigger();
+    EXPECT_TRUE(movimentos.isVisible());
+    EXPECT_EQ(movimentos.findChild<QLineEdit*>("Produto")->text(),
+              QString::number(janela->dm().codigoAtual()));
+}
+
 } // namespace

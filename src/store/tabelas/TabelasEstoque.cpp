@@ -385,6 +385,9 @@ void RegistrarTabelasEstoque() {
 
     RegistrarPedidos();
 
+    // Colours of the installations that keep them in Cod_Deposi.
+    Definicao("Cores").longInt("Codigo").texto("Descricao", 40).chave({"Codigo"}).registrar();
+
     Definicao("Obserfat")
         .shortInt("Filial")
         .longInt("Cod_Clifor")

@@ -70,7 +70,7 @@ protected:
     TfoConsultaMovProduto janela;
 };
 
-TEST_F(ConsultaMovProdutoTest, CodeListsTakeOnlyIntegersSeparatedByCommas) {
+TEST_F(ConsultaMovProdutoTest, ListasDeCodigosSoAceitamInteirosSeparadosPorVirgula) {
     const struct {
         const char* texto;
         std::optional<QList<int>> codigos;
@@ -89,7 +89,7 @@ TEST_F(ConsultaMovProdutoTest, CodeListsTakeOnlyIntegersSeparatedByCommas) {
         EXPECT_EQ(ListaDeCodigos(c.texto), c.codigos) << c.texto;
 }
 
-TEST_F(ConsultaMovProdutoTest, BadListOrDateIsRefusedBeforeAnyQuery) {
+TEST_F(ConsultaMovProdutoTest, ListaOuDataInvalidaRecusadaAntesDaConsulta) {
     ASSERT_TRUE(janela.consultar());
     const QString antes = Lista();
     const struct {
@@ -118,7 +118,7 @@ TEST_F(ConsultaMovProdutoTest, BadListOrDateIsRefusedBeforeAnyQuery) {
     }
 }
 
-TEST_F(ConsultaMovProdutoTest, FiltersKeepTheirRowsAndDropItemsWithoutParty) {
+TEST_F(ConsultaMovProdutoTest, FiltrosMantemSuasLinhasEDescartamItensSemParte) {
     const struct {
         const char* inicial;
         const char* final;
@@ -165,7 +165,7 @@ TEST_F(ConsultaMovProdutoTest, FiltersKeepTheirRowsAndDropItemsWithoutParty) {
     EXPECT_TRUE(dialogos->textos().isEmpty());
 }
 
-TEST_F(ConsultaMovProdutoTest, ReferenceTextsAreValuesNotSql) {
+TEST_F(ConsultaMovProdutoTest, TextosDeReferenciaSaoValoresNaoSql) {
     Escrever("Referencia", "R-20");
     Escrever("Referencia Fornecedor", "F20' OR '1'='1");
     ASSERT_TRUE(janela.consultar());
@@ -177,7 +177,7 @@ TEST_F(ConsultaMovProdutoTest, ReferenceTextsAreValuesNotSql) {
                        "Quantidade : 5,00 Valor : R$ 63,26");
 }
 
-TEST_F(ConsultaMovProdutoTest, ClickOnTitleSortsByItsColumnAndMarksIt) {
+TEST_F(ConsultaMovProdutoTest, CliqueNoTituloOrdenaPelaColunaEAMarca) {
     const QAbstractItemModel* m = janela.findChild<QTableView*>("Grade")->model();
     auto amarelos = [m] {
         QStringList r;

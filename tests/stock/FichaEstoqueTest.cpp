@@ -64,7 +64,7 @@ protected:
     TFoFichadeEstoque ficha;
 };
 
-TEST_F(FichaEstoqueTest, TwelfthMovementWaitsForProximoAndCarriesTheBalance) {
+TEST_F(FichaEstoqueTest, DecimoSegundoMovimentoEsperaProximoELevaOSaldo) {
     Saldo("201101", 10, 5, 50);
     Saldo("201102", 10, 0, 0);
     for (int d = 1; d <= 12; ++d) {
@@ -99,7 +99,7 @@ TEST_F(FichaEstoqueTest, TwelfthMovementWaitsForProximoAndCarriesTheBalance) {
     EXPECT_EQ(ficha.findChild<QLineEdit*>("Final Quantidade")->text(), "     17,0000");
 }
 
-TEST_F(FichaEstoqueTest, ClosingTheWindowWhileAPageWaitsEndsTheRun) {
+TEST_F(FichaEstoqueTest, FecharAJanelaComPaginaEsperandoTerminaAExecucao) {
     Saldo("201102", 10, 0, 0);
     for (int d = 1; d <= 12; ++d) {
         Nota(d, QDate(2011, 2, d), 1);
@@ -114,7 +114,7 @@ TEST_F(FichaEstoqueTest, ClosingTheWindowWhileAPageWaitsEndsTheRun) {
     EXPECT_TRUE(Ativo(ficha, "Iniciar"));
 }
 
-TEST_F(FichaEstoqueTest, DepositRangeAndSizeChooseOpeningAndMovements) {
+TEST_F(FichaEstoqueTest, FaixaDeDepositosETamanhoEscolhemSaldoInicialEMovimentos) {
     Saldo("201101", 10, 3, 30, "", 1);
     Saldo("201101", 10, 4, 40, "", 2);
     Saldo("201101", 10, 100, 1000, "", 5);
@@ -166,7 +166,7 @@ TEST_F(FichaEstoqueTest, DepositRangeAndSizeChooseOpeningAndMovements) {
     }
 }
 
-TEST_F(FichaEstoqueTest, RecomputedCostsSecondUnitAndClassesMoveTheBalance) {
+TEST_F(FichaEstoqueTest, CustosRecalculadosSegundaUnidadeEClassesMovemOSaldo) {
     Saldo("201101", 10, 10, 100, "", 1, 20);
     Saldo("201102", 10, 0, 0);
     Nota(1, QDate(2011, 2, 1), 1);
@@ -204,7 +204,7 @@ TEST_F(FichaEstoqueTest, RecomputedCostsSecondUnitAndClassesMoveTheBalance) {
                              "Vales 0,0000 Pedidos 0,0000 Compras 0,0000");
 }
 
-TEST_F(FichaEstoqueTest, MissingHeaderIsNamedWhenItsPageShows) {
+TEST_F(FichaEstoqueTest, CabecalhoAusenteNomeadoQuandoSuaPaginaAparece) {
     Saldo("201102", 10, 0, 0);
     for (int d = 1; d <= 11; ++d) {
         Nota(d, QDate(2011, 2, d), 1);
@@ -226,7 +226,7 @@ TEST_F(FichaEstoqueTest, MissingHeaderIsNamedWhenItsPageShows) {
                              "Vales 0,0000 Pedidos 0,0000 Compras 0,0000");
 }
 
-TEST_F(FichaEstoqueTest, ClosedMonthsAndImpossibleMonthsShowNothing) {
+TEST_F(FichaEstoqueTest, MesesFechadosEMesesImpossiveisNadaMostram) {
     const struct {
         int fatModNf;
         bool porCor;
@@ -257,7 +257,7 @@ TEST_F(FichaEstoqueTest, ClosedMonthsAndImpossibleMonthsShowNothing) {
     }
 }
 
-TEST_F(FichaEstoqueTest, PricePanelFollowsTheInstallation) {
+TEST_F(FichaEstoqueTest, PainelDePrecosSegueAInstalacao) {
     ExecutarSql({"UPDATE ESTPROMA SET ULTIMOCUST = 2.5, LISTA1 = 1234.5, LISTA2 = 2, LISTA3 = 3,"
                  " LISTA4 = 4, LISTA5 = 5, LISTA6 = 6.125 WHERE Cod_Reduz = 10"});
     const struct {
@@ -285,7 +285,7 @@ TEST_F(FichaEstoqueTest, PricePanelFollowsTheInstallation) {
     }
 }
 
-TEST_F(FichaEstoqueTest, OpenOrdersCountWhatIsLeftToDeliver) {
+TEST_F(FichaEstoqueTest, PedidosEmAbertoContamOQueFaltaEntregar) {
     const struct {
         const char* sistema;
         int numero;
@@ -330,7 +330,7 @@ TEST_F(FichaEstoqueTest, OpenOrdersCountWhatIsLeftToDeliver) {
     }
 }
 
-TEST_F(FichaEstoqueTest, ColourCardChoosesColourAndSize) {
+TEST_F(FichaEstoqueTest, FichaPorCorEscolheCorETamanho) {
     InserirLinha("Cores", {{"Codigo", 3}, {"Descricao", "AZUL"}});
     InserirLinha("Cores", {{"Codigo", 7}, {"Descricao", "VERDE"}});
     for (const char* t : {"M", "G"})

@@ -42,7 +42,7 @@ protected:
     }
 };
 
-TEST_F(SaldosPorProdutoTest, ColoursAreRowsAndSizesAreColumns) {
+TEST_F(SaldosPorProdutoTest, CoresSaoLinhasETamanhosSaoColunas) {
     Produto(10);
     Tamanhos(10, {"G", "M"});
     Saldo("201102", 10, 4, 0, "M", 3);
@@ -73,7 +73,7 @@ TEST_F(SaldosPorProdutoTest, ColoursAreRowsAndSizesAreColumns) {
                                                                    "VERDE (7)|1|1=/4");
 }
 
-TEST_F(SaldosPorProdutoTest, OnlyTheFirstTenSizesAreShown) {
+TEST_F(SaldosPorProdutoTest, SoOsDezPrimeirosTamanhosAparecem) {
     Produto(10);
     QStringList tamanhos;
     for (int k = 1; k <= 12; ++k)
@@ -86,7 +86,7 @@ TEST_F(SaldosPorProdutoTest, OnlyTheFirstTenSizesAreShown) {
               "AZUL (3)|1|1=1/|2=2/|3=3/|4=4/|5=5/|6=6/|7=7/|8=8/|9=9/|10=10/");
 }
 
-TEST_F(SaldosPorProdutoTest, AllStoresAddTheOtherDirectoriesRows) {
+TEST_F(SaldosPorProdutoTest, TodasAsLojasSomamAsLinhasDosOutrosDiretorios) {
     Produto(10);
     Saldo("201102", 10, 4, 0, "", 3);
     criarDiretorio("C:\\EMPRESA2");
@@ -149,7 +149,7 @@ TEST_F(SaldosPorProdutoTest, AllStoresAddTheOtherDirectoriesRows) {
                                     "C:\\ORVALO\\LOJA07\\");
 }
 
-TEST_F(SaldosPorProdutoTest, AllStoresIsOfferedByInstallationAndLevel) {
+TEST_F(SaldosPorProdutoTest, TodasAsLojasOferecidaPorInstalacaoENivel) {
     const struct {
         int fatModNf;
         const char* nivel;

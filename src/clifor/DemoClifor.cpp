@@ -10,18 +10,6 @@
 
 namespace {
 
-QString digitoVerificador(const QString& digitos, int pesoInicial, int pesoMaximo) {
-    // Weights run down from the left and wrap at 2 back to 9 for the CNPJ.
-    int soma = 0;
-    int peso = pesoInicial;
-    for (QChar c : digitos) {
-        soma += c.digitValue() * peso;
-        peso = peso == 2 ? pesoMaximo : peso - 1;
-    }
-    const int resto = soma % 11;
-    return QString::number(resto < 2 ? 0 : 11 - resto);
-}
-
 struct Faixa {
     const char* sufixo;
     int de, ate;
@@ -330,16 +318,6 @@ void criarDadosClientes(const QString& banco, int filial) {
 }
 
 } // namespace
-
-QString CompletarCNPJ(const QString& base12) {
-    QString n = base12 + digitoVerificador(base12, 5, 9);
-    return n + digitoVerificador(n, 6, 9);
-}
-
-QString CompletarCPF(const QString& base9) {
-    QString n = base9 + digitoVerificador(base9, 10, 10);
-    return n + digitoVerificador(n, 11, 11);
-}
 
 void CriarDemoClifor(const QString& banco, int filial) {
     criarFaixas(banco, filial);

@@ -8,6 +8,8 @@
 // e-mails; then the reference tables (TabelasReferencia.h).
 #pragma once
 
+#include "services/DigitosVerificadores.h" // CompletarCNPJ, CompletarCPF
+
 #include <QString>
 
 // Inserts the rows into database `banco` for branch `filial`; rows already
@@ -15,8 +17,3 @@
 // reference tables come from the folder PastaDados() finds; without one
 // they are left out. Throws ErroBanco on a store failure.
 void CriarDemoClifor(const QString& banco, int filial);
-
-// The 14-digit CNPJ of a 12-digit base, and the 11-digit CPF of a 9-digit
-// base, with their modulus-11 check digits appended.
-QString CompletarCNPJ(const QString& base12);
-QString CompletarCPF(const QString& base9);

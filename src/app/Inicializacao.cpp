@@ -7,6 +7,8 @@
 #include "clifor/TDMClifor.h"
 #include "clifor/TFoCadEmailsClifor.h"
 #include "clifor/TFoCadastroCliFor.h"
+#include "clifor/TFoRelCadCliFor.h"
+#include "clifor/TfoRelClientesPorCidade.h"
 #include "clifor/TfoCadEnderecos.h"
 #include "costs/TDMConsCusto.h"
 #include "costs/TFoCadastroMoedas.h"
@@ -83,4 +85,5 @@ void CriarModulos(Modulos& m) {
                             &m.criar<TfoRecebeObsFornProd>());
     // The party register opens the code ranges, addresses and e-mails.
     cadClifor.ligarJanelas(&limites, &m.criar<TfoCadEnderecos>(), &m.criar<TFoCadEmailsClifor>());
+    cadClifor.ligarRelatorios(&m.criar<TFoRelCadCliFor>(), &m.criar<TfoRelClientesPorCidade>());
 }

@@ -89,6 +89,7 @@ TFoCadastroCliFor::TFoCadastroCliFor(QWidget* parent)
                 [this, w](const QPoint& p) { menu_->popup(w->mapToGlobal(p)); });
     }
     criarMenu();
+    criarMenuConsultas();
 
     auto* botoes = new QHBoxLayout;
     criarBotoes(botoes);

@@ -41,6 +41,10 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class TFoCadEmailsClifor;
+class TFoRelCadCliFor;
+class TfoPesqAvancadaClifor;
+class TfoPesquisaCliFor;
+class TfoRelClientesPorCidade;
 class TLimiteCodigo;
 class TfoCadEnderecos;
 class VinculoCampos;
@@ -53,6 +57,9 @@ public:
     // The windows opened from here, created at start-up after this one.
     void ligarJanelas(TLimiteCodigo* limites, TfoCadEnderecos* enderecos,
                       TFoCadEmailsClifor* emails);
+
+    // The reports opened from the pop-up menu, created at start-up.
+    void ligarRelatorios(TFoRelCadCliFor* cadastro, TfoRelClientesPorCidade* porCidade);
 
     TDMCadClifor& dm() { return *dm_; }
     const QString& modo() const { return modo_; }
@@ -87,6 +94,11 @@ public:
     void enderecos();
     void trocarSistema();
     void logAlteracoes();
+    // The party searches position the list on the party chosen.
+    void pesquisarParte();
+    void pesquisaAvancada();
+    void relatorioCompleto();
+    void relatorioPorCidade();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -103,6 +115,9 @@ private:
     QWidget* criarPaginaVendedores();
     void criarBotoes(QHBoxLayout* layout);
     void criarMenu();
+    void criarMenuConsultas();
+    void mostrarJanela(QWidget* janela);
+    void posicionarParte(int codigo);
     QLineEdit* caixa(QGridLayout* g, int linha, int par, const QString& rotulo,
                      const QString& campo, const QString& mascara = QString(), int pares = 1);
     // A chooser of codes by name, filled from `fonte` on each opening.
@@ -133,6 +148,10 @@ private:
     TLimiteCodigo* limites_ = nullptr;
     TfoCadEnderecos* enderecos_ = nullptr;
     TFoCadEmailsClifor* emails_ = nullptr;
+    TFoRelCadCliFor* relatorioCompleto_ = nullptr;
+    TfoRelClientesPorCidade* relatorioPorCidade_ = nullptr;
+    TfoPesquisaCliFor* pesquisaParte_;
+    TfoPesqAvancadaClifor* pesquisaAvancada_;
     QString modo_;
     // The credit limit when its box took the focus.
     QVariant limiteAoEntrar_;

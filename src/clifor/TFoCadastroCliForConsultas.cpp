@@ -1,0 +1,91 @@
+// The party window's searches and reports, reached from its pop-up menu.
+#include "TFoCadastroCliFor.h"
+
+#include "TFoRelCadCliFor.h"
+#include "TfoPesqAvancadaClifor.h"
+#include "TfoPesquisaCliFor.h"
+#include "TfoRelClientesPorCidade.h"
+#include "services/ModeloLinhas.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QTableView>
+
+void TFoCadastroCliFor::ligarRelatorios(TFoRelCadCliFor* cadastro,
+                                        TfoRelClientesPorCidade* porCidade) {
+    relatorioCompleto_ = cadastro;
+    relatorioPorCidade_ = porCidade;
+}
+
+void TFoCadastroCliFor::criarMenuConsultas() {
+    pesquisaParte_ = new TfoPesquisaCliFor(nullptr, this);
+    pesquisaAvancada_ = new TfoPesqAvancadaClifor(nullptr, this);
+    const auto ligar = [this](const QString& nome, void (TFoCadastroCliFor::*acao)()) {
+        for (QAction* a : menu_->actions()) {
+            if (a->objectName() != nome)
+                continue;
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, acao);
+        }
+    };
+    ligar("Relatório Completo de Clientes", &TFoCadastroCliFor::relatorioCompleto);
+    ligar("Relatório de Clientes por Cidade", &TFoCadastroCliFor::relatorioPorCidade);
+
+    // The searches go before the grid's export.
+    QAction* antes = nullptr;
+    for (QAction* a : menu_->actions())
+        if (a->objectName().startsWith("Exportar"))
+            antes = a;
+    for (const auto& [texto, acao] :
+         {std::pair{"Pesquisa de Clientes / Fornecedores", &TFoCadastroCliFor::pesquisarParte},
+          std::pair{"Pesquisa Avançada de Clientes", &TFoCadastroCliFor::pesquisaAvancada}}) {
+        auto* a = new QAction(QString::fromUtf8(texto), menu_);
+        a->setObjectName(a->text());
+        menu_->insertAction(antes, a);
+        connect(a, &QAction::triggered, this, acao);
+    }
+    menu_->insertSeparator(antes);
+}
+
+void TFoCadastroCliFor::mostrarJanela(QWidget* janela) {
+    if (!janela)
+        return;
+    janela->show();
+    janela->raise();
+    janela->activateWindow();
+}
+
+void TFoCadastroCliFor::relatorioCompleto() {
+    if (!relatorioCompleto_ || !dm_->Permitido("AcessoRelCadCompletoClientes"))
+        return;
+    relatorioCompleto_->definirSistema(dm_->sistema());
+    mostrarJanela(relatorioCompleto_);
+}
+
+void TFoCadastroCliFor::relatorioPorCidade() {
+    if (relatorioPorCidade_ && dm_->Permitido("AcessoRelCadClientesPorCidade"))
+        mostrarJanela(relatorioPorCidade_);
+}
+
+void TFoCadastroCliFor::posicionarParte(int codigo) {
+    if (codigo <= 0 || !modo_.isEmpty())
+        return;
+    if (!dm_->posicionar(codigo))
+        return;
+    const int i = modeloLista_->linhaDe(dm_->TClifor.marcador().rowid);
+    if (i >= 0) {
+        const QSignalBlocker bloqueio(gradeLista_->selectionModel());
+        gradeLista_->setCurrentIndex(modeloLista_->index(i, 0));
+    }
+    mostrarParte();
+}
+
+void TFoCadastroCliFor::pesquisarParte() {
+    posicionarParte(pesquisaParte_->escolher());
+}
+
+void TFoCadastroCliFor::pesquisaAvancada() {
+    if (pesquisaAvancada_->escolher(QString()))
+        posicionarParte(pesquisaAvancada_->codigo());
+}

@@ -1,5 +1,6 @@
 #include "Configuracao.h"
 
+#include "clifor/ConsultaCnpj.h"
 #include "services/ImpressoraTexto.h"
 #include "services/LayoutGrade.h"
 #include "session/Sessao.h"
@@ -171,6 +172,7 @@ bool Configuracao::ler(const QString& caminho, QString& erro) {
     aliasPermissoes = ini.value("Permissoes/AliasPermissoes", "Orvalo").toString().trimmed();
     if (aliasPermissoes.isEmpty())
         aliasPermissoes = "Orvalo";
+    enderecoConsultaCnpj = ini.value("ConsultaCnpj/Endereco").toString().trimmed();
 
     impressorasCompartilhadas.clear();
     for (const QString& item : ini.value("Impressoras/Compartilhadas").toStringList()) {
@@ -226,6 +228,7 @@ void Configuracao::aplicar() const {
     SessaoBanco::padrao().definirAlias("Orvalo", parametrosAlias);
     Sess().UsaPermissoes = usaPermissoes;
     Sess().AliasPermissoes = aliasPermissoes;
+    DefinirEnderecoConsultaCnpj(enderecoConsultaCnpj);
     ImpressoraTexto::definirCompartilhadas(impressorasCompartilhadas);
     DefinirPastaPrograma(pastaProgramaHost());
 }

@@ -42,6 +42,8 @@ public:
     QString pastaPrograma;
     bool usaPermissoes = false;
     QString aliasPermissoes = "Orvalo";
+    // The revenue service's CNPJ query page; empty keeps the built-in one.
+    QString enderecoConsultaCnpj;
     // Shared printers: "\\SERVIDOR\EPSON" (upper case) -> CUPS queue.
     QMap<QString, QString> impressorasCompartilhadas;
 

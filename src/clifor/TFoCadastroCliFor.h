@@ -99,6 +99,9 @@ public:
     void pesquisaAvancada();
     void relatorioCompleto();
     void relatorioPorCidade();
+    // The revenue service's record of the document; in an edit its
+    // "Marcar no Cliente" fills document, name and address.
+    void consultarCnpj();
 
 protected:
     void showEvent(QShowEvent* evento) override;

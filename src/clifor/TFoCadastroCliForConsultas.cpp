@@ -1,6 +1,8 @@
 // The party window's searches and reports, reached from its pop-up menu.
 #include "TFoCadastroCliFor.h"
 
+#include "ConsultaCnpj.h"
+#include "DocumentoClifor.h"
 #include "TFoRelCadCliFor.h"
 #include "TfoPesqAvancadaClifor.h"
 #include "TfoPesquisaCliFor.h"
@@ -8,6 +10,7 @@
 #include "services/ModeloLinhas.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -31,6 +34,7 @@ void TFoCadastroCliFor::criarMenuConsultas() {
     };
     ligar("Relatório Completo de Clientes", &TFoCadastroCliFor::relatorioCompleto);
     ligar("Relatório de Clientes por Cidade", &TFoCadastroCliFor::relatorioPorCidade);
+    ligar("Consulta CNPJ", &TFoCadastroCliFor::consultarCnpj);
 
     // The searches go before the grid's export.
     QAction* antes = nullptr;
@@ -88,4 +92,17 @@ void TFoCadastroCliFor::pesquisarParte() {
 void TFoCadastroCliFor::pesquisaAvancada() {
     if (pesquisaAvancada_->escolher(QString()))
         posicionarParte(pesquisaAvancada_->codigo());
+}
+
+void TFoCadastroCliFor::consultarCnpj() {
+    QList<QLineEdit*> alvos{documento_};
+    for (const char* campo :
+         {"NOME", "ENDERECO", "NUMERO", "COMPLEMENTO", "BAIRRO", "COD_CEPEND", "CIDADE", "ESTADO"})
+        alvos << paginas_->findChild<QLineEdit*>(campo);
+    const QString antes = documento_->text();
+    ConsultaCnpj(LimparDocumento(antes), !modo_.isEmpty(), alvos, this);
+    if (!modo_.isEmpty() && documento_->text() != antes) {
+        documento_->setModified(true);
+        sairDocumento();
+    }
 }

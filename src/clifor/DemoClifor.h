@@ -5,7 +5,9 @@
 // in PAISES, credit ratings, regions, payment terms, sellers, a tax framing
 // with its services, and for the first clients their commercial data,
 // sellers per product group, further addresses, contacts, remarks and
-// e-mails; then the reference tables (TabelasReferencia.h).
+// e-mails, and receivable titles of the first two clients with their
+// write-offs (one under an unregistered history); client 6 holds an
+// alphanumeric CNPJ; then the reference tables (TabelasReferencia.h).
 #pragma once
 
 #include "services/DigitosVerificadores.h" // CompletarCNPJ, CompletarCPF

@@ -8,6 +8,7 @@
 #include "clifor/TFoCadEmailsClifor.h"
 #include "clifor/TFoCadastroCliFor.h"
 #include "clifor/TFoRelCadCliFor.h"
+#include "clifor/TfoInfCadastrais.h"
 #include "clifor/TfoRelClientesPorCidade.h"
 #include "clifor/TfoCadEnderecos.h"
 #include "costs/TDMConsCusto.h"
@@ -86,4 +87,5 @@ void CriarModulos(Modulos& m) {
     // The party register opens the code ranges, addresses and e-mails.
     cadClifor.ligarJanelas(&limites, &m.criar<TfoCadEnderecos>(), &m.criar<TFoCadEmailsClifor>());
     cadClifor.ligarRelatorios(&m.criar<TFoRelCadCliFor>(), &m.criar<TfoRelClientesPorCidade>());
+    cadClifor.ligarInformacoes(&m.criar<TfoInfCadastrais>());
 }

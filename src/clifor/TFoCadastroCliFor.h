@@ -45,6 +45,7 @@ class TFoRelCadCliFor;
 class TfoPesqAvancadaClifor;
 class TfoPesquisaCliFor;
 class TfoRelClientesPorCidade;
+class TfoInfCadastrais;
 class TLimiteCodigo;
 class TfoCadEnderecos;
 class VinculoCampos;
@@ -60,6 +61,7 @@ public:
 
     // The reports opened from the pop-up menu, created at start-up.
     void ligarRelatorios(TFoRelCadCliFor* cadastro, TfoRelClientesPorCidade* porCidade);
+    void ligarInformacoes(TfoInfCadastrais* informacoes) { informacoes_ = informacoes; }
 
     TDMCadClifor& dm() { return *dm_; }
     const QString& modo() const { return modo_; }
@@ -102,6 +104,7 @@ public:
     // The revenue service's record of the document; in an edit its
     // "Marcar no Cliente" fills document, name and address.
     void consultarCnpj();
+    void informacoesCadastrais();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -153,6 +156,7 @@ private:
     TFoCadEmailsClifor* emails_ = nullptr;
     TFoRelCadCliFor* relatorioCompleto_ = nullptr;
     TfoRelClientesPorCidade* relatorioPorCidade_ = nullptr;
+    TfoInfCadastrais* informacoes_ = nullptr;
     TfoPesquisaCliFor* pesquisaParte_;
     TfoPesqAvancadaClifor* pesquisaAvancada_;
     QString modo_;

@@ -4,6 +4,7 @@
 #include "ConsultaCnpj.h"
 #include "DocumentoClifor.h"
 #include "TFoRelCadCliFor.h"
+#include "TfoInfCadastrais.h"
 #include "TfoPesqAvancadaClifor.h"
 #include "TfoPesquisaCliFor.h"
 #include "TfoRelClientesPorCidade.h"
@@ -35,6 +36,7 @@ void TFoCadastroCliFor::criarMenuConsultas() {
     ligar("Relatório Completo de Clientes", &TFoCadastroCliFor::relatorioCompleto);
     ligar("Relatório de Clientes por Cidade", &TFoCadastroCliFor::relatorioPorCidade);
     ligar("Consulta CNPJ", &TFoCadastroCliFor::consultarCnpj);
+    ligar("Consulta Dados Cadastrais", &TFoCadastroCliFor::informacoesCadastrais);
 
     // The searches go before the grid's export.
     QAction* antes = nullptr;
@@ -105,4 +107,11 @@ void TFoCadastroCliFor::consultarCnpj() {
         documento_->setModified(true);
         sairDocumento();
     }
+}
+
+void TFoCadastroCliFor::informacoesCadastrais() {
+    if (!informacoes_ || !dm_->Permitido("AcessoDadosCadCli"))
+        return;
+    informacoes_->abrir(dm_->sistema(), dm_->codigoAtual());
+    mostrarJanela(informacoes_);
 }

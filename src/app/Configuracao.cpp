@@ -173,6 +173,16 @@ bool Configuracao::ler(const QString& caminho, QString& erro) {
     if (aliasPermissoes.isEmpty())
         aliasPermissoes = "Orvalo";
     enderecoConsultaCnpj = ini.value("ConsultaCnpj/Endereco").toString().trimmed();
+    const QString integra = ini.value("TecDataSoft/Integra", "false").toString();
+    if (!lerLogico(integra, integraTecDataSoft)) {
+        erro = "Valor inválido para Integra em [TecDataSoft] de " + nome + ": \"" + integra +
+               "\" (use true ou false).";
+        return false;
+    }
+    caminhoTecDataSoft = ini.value("TecDataSoft/Caminho").toString().trimmed();
+    // A path with a drive letter is kept as the system stores paths.
+    if (QRegularExpression("^[A-Za-z]:").match(caminhoTecDataSoft).hasMatch())
+        caminhoTecDataSoft.replace('/', '\\');
 
     impressorasCompartilhadas.clear();
     for (const QString& item : ini.value("Impressoras/Compartilhadas").toStringList()) {
@@ -229,6 +239,8 @@ void Configuracao::aplicar() const {
     Sess().UsaPermissoes = usaPermissoes;
     Sess().AliasPermissoes = aliasPermissoes;
     DefinirEnderecoConsultaCnpj(enderecoConsultaCnpj);
+    Sess().IntegraTecDataSoft = integraTecDataSoft;
+    Sess().CaminhoTecDataSoft = caminhoTecDataSoft;
     ImpressoraTexto::definirCompartilhadas(impressorasCompartilhadas);
     DefinirPastaPrograma(pastaProgramaHost());
 }

@@ -320,8 +320,10 @@ void TFoCadastroCliFor::incluir() {
     const bool ok = dm_->Incluir([this](const FaixasCodigo& faixas) {
         return limites_ ? limites_->executar(faixas) : QString();
     });
-    if (ok)
+    if (ok) {
         comecarEdicao("I");
+        capturarDados();
+    }
 }
 
 void TFoCadastroCliFor::alterar() {

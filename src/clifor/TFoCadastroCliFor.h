@@ -105,6 +105,9 @@ public:
     // "Marcar no Cliente" fills document, name and address.
     void consultarCnpj();
     void informacoesCadastrais();
+    // The customer-data capture, when the TecDataSoft switch is on: after
+    // its question, fills the boxes of the party being edited.
+    void capturarDados();
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -5,10 +5,13 @@
 #include "DocumentoClifor.h"
 #include "TFoRelCadCliFor.h"
 #include "TfoInfCadastrais.h"
+#include "TfoIntegraTecDataSoft.h"
 #include "TfoPesqAvancadaClifor.h"
 #include "TfoPesquisaCliFor.h"
 #include "TfoRelClientesPorCidade.h"
 #include "services/ModeloLinhas.h"
+#include "session/Dialogos.h"
+#include "session/Sessao.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -37,6 +40,12 @@ void TFoCadastroCliFor::criarMenuConsultas() {
     ligar("Relatório de Clientes por Cidade", &TFoCadastroCliFor::relatorioPorCidade);
     ligar("Consulta CNPJ", &TFoCadastroCliFor::consultarCnpj);
     ligar("Consulta Dados Cadastrais", &TFoCadastroCliFor::informacoesCadastrais);
+    ligar("Captura Dados do Cliente", &TFoCadastroCliFor::capturarDados);
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        for (QAction* a : menu_->actions())
+            if (a->objectName() == "Captura Dados do Cliente")
+                a->setVisible(Sess().IntegraTecDataSoft);
+    });
 
     // The searches go before the grid's export.
     QAction* antes = nullptr;
@@ -114,4 +123,25 @@ void TFoCadastroCliFor::informacoesCadastrais() {
         return;
     informacoes_->abrir(dm_->sistema(), dm_->codigoAtual());
     mostrarJanela(informacoes_);
+}
+
+void TFoCadastroCliFor::capturarDados() {
+    if (!Sess().IntegraTecDataSoft || modo_.isEmpty())
+        return;
+    if (!Confirmar("Deseja tentar localizar os dados na base da TecSoft? Se sim, na próxima "
+                   "janela digite o cnpj ou cpf \nsomente com numeros para tentar localizar os "
+                   "dados automaticamente!!!"))
+        return;
+    QList<QLineEdit*> alvos{documento_};
+    for (const char* campo : {"NOME", "INSC_EST", "FANTASIA", "ENDERECO", "BAIRRO", "CIDADE",
+                              "COD_CEPEND", "ESTADO", "TELEFONE1", "TELEFONE2", "E_Mail",
+                              "NOM_CONTAT", "CodMunicipio", "DATANASC", "DataAberturaEmp"})
+        alvos << paginas_->findChild<QLineEdit*>(campo);
+    const QString antes = documento_->text();
+    TfoIntegraTecDataSoft captura(this);
+    captura.abrir(modo_ == "A" ? dm_->TClifor.campo("CGC").texto() : QString(), alvos);
+    if (documento_->text() != antes) {
+        documento_->setModified(true);
+        sairDocumento();
+    }
 }

@@ -7,6 +7,7 @@
 #include "clifor/TDMClifor.h"
 #include "clifor/TFoCadEmailsClifor.h"
 #include "clifor/TFoCadastroCliFor.h"
+#include "clifor/TFoCadastroCliFor_MedidasConfec.h"
 #include "clifor/TFoRelCadCliFor.h"
 #include "clifor/TfoInfCadastrais.h"
 #include "clifor/TfoRelClientesPorCidade.h"
@@ -88,4 +89,5 @@ void CriarModulos(Modulos& m) {
     cadClifor.ligarJanelas(&limites, &m.criar<TfoCadEnderecos>(), &m.criar<TFoCadEmailsClifor>());
     cadClifor.ligarRelatorios(&m.criar<TFoRelCadCliFor>(), &m.criar<TfoRelClientesPorCidade>());
     cadClifor.ligarInformacoes(&m.criar<TfoInfCadastrais>());
+    cadClifor.ligarMedidas(&m.criar<TFoCadastroCliFor_MedidasConfec>());
 }

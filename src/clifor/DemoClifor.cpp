@@ -397,6 +397,24 @@ void CriarDemoClifor(const QString& banco, int filial) {
     criarCadastrosAuxiliares(banco);
     criarDadosClientes(banco, filial);
     criarTitulos(banco, filial);
+    inserir(banco, "Clifor_MedidasConfec", 4,
+            {{{"Filial", filial},
+              {"Cod_clifor", 3},
+              {"Data", Relogio::atual().hoje()},
+              {"Numero", 1},
+              {"Jqt_Modelo", "RACING"},
+              {"Jqt_OmbroaOmbro", "44"},
+              {"Jqt_ComprimentoManga", "62"},
+              {"Jqt_Peito", "96"},
+              {"Jqt_Cintura", "78"},
+              {"Jqt_Biceps", "31"},
+              {"Calca_Modelo", "TOURING"},
+              {"Calca_Cintura", "76"},
+              {"Calca_Quadril", "98"},
+              {"Calca_EntrePerna", "80"},
+              {"Feira", "SALAO DUAS RODAS"},
+              {"Cores", "PRETO / VERMELHO"},
+              {"ObsJaqueta", "Proteções de ombro e cotovelo removíveis."}}});
     const QString pasta = PastaDados();
     if (!pasta.isEmpty())
         CarregarTabelasReferencia(banco, pasta);

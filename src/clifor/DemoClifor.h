@@ -6,7 +6,8 @@
 // with its services, and for the first clients their commercial data,
 // sellers per product group, further addresses, contacts, remarks and
 // e-mails, and receivable titles of the first two clients with their
-// write-offs (one under an unregistered history); client 6 holds an
+// write-offs (one under an unregistered history), clothing measures of
+// client 3; client 6 holds an
 // alphanumeric CNPJ; then the reference tables (TabelasReferencia.h).
 #pragma once
 

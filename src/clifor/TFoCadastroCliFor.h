@@ -46,6 +46,7 @@ class TfoPesqAvancadaClifor;
 class TfoPesquisaCliFor;
 class TfoRelClientesPorCidade;
 class TfoInfCadastrais;
+class TFoCadastroCliFor_MedidasConfec;
 class TLimiteCodigo;
 class TfoCadEnderecos;
 class VinculoCampos;
@@ -62,6 +63,7 @@ public:
     // The reports opened from the pop-up menu, created at start-up.
     void ligarRelatorios(TFoRelCadCliFor* cadastro, TfoRelClientesPorCidade* porCidade);
     void ligarInformacoes(TfoInfCadastrais* informacoes) { informacoes_ = informacoes; }
+    void ligarMedidas(TFoCadastroCliFor_MedidasConfec* medidas) { medidas_ = medidas; }
 
     TDMCadClifor& dm() { return *dm_; }
     const QString& modo() const { return modo_; }
@@ -108,6 +110,7 @@ public:
     // The customer-data capture, when the TecDataSoft switch is on: after
     // its question, fills the boxes of the party being edited.
     void capturarDados();
+    void medidas();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -160,6 +163,7 @@ private:
     TFoRelCadCliFor* relatorioCompleto_ = nullptr;
     TfoRelClientesPorCidade* relatorioPorCidade_ = nullptr;
     TfoInfCadastrais* informacoes_ = nullptr;
+    TFoCadastroCliFor_MedidasConfec* medidas_ = nullptr;
     TfoPesquisaCliFor* pesquisaParte_;
     TfoPesqAvancadaClifor* pesquisaAvancada_;
     QString modo_;

@@ -3,6 +3,7 @@
 
 #include "ConsultaCnpj.h"
 #include "DocumentoClifor.h"
+#include "TFoCadastroCliFor_MedidasConfec.h"
 #include "TFoRelCadCliFor.h"
 #include "TfoInfCadastrais.h"
 #include "TfoIntegraTecDataSoft.h"
@@ -41,6 +42,7 @@ void TFoCadastroCliFor::criarMenuConsultas() {
     ligar("Consulta CNPJ", &TFoCadastroCliFor::consultarCnpj);
     ligar("Consulta Dados Cadastrais", &TFoCadastroCliFor::informacoesCadastrais);
     ligar("Captura Dados do Cliente", &TFoCadastroCliFor::capturarDados);
+    ligar("Medidas", &TFoCadastroCliFor::medidas);
     connect(menu_, &QMenu::aboutToShow, this, [this] {
         for (QAction* a : menu_->actions())
             if (a->objectName() == "Captura Dados do Cliente")
@@ -144,4 +146,11 @@ void TFoCadastroCliFor::capturarDados() {
         documento_->setModified(true);
         sairDocumento();
     }
+}
+
+void TFoCadastroCliFor::medidas() {
+    if (!medidas_ || !dm_->parteGravada())
+        return;
+    if (medidas_->abrir(dm_->codigoAtual(), dm_->TClifor.campo("NOME").texto()))
+        mostrarJanela(medidas_);
 }

@@ -7,8 +7,8 @@
 // sellers per product group, further addresses, contacts, remarks and
 // e-mails, and receivable titles of the first two clients with their
 // write-offs (one under an unregistered history), clothing measures of
-// client 3; client 6 holds an
-// alphanumeric CNPJ; then the reference tables (TabelasReferencia.h).
+// client 3; client 6 holds an alphanumeric CNPJ; then the reference tables
+// (TabelasReferencia.h).
 #pragma once
 
 #include "services/DigitosVerificadores.h" // CompletarCNPJ, CompletarCPF

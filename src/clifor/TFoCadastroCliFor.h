@@ -130,6 +130,8 @@ private:
     void criarMenuConsultas();
     void mostrarJanela(QWidget* janela);
     void posicionarParte(int codigo);
+    // The registration's box of field `campo` that the lookups fill.
+    QLineEdit* caixaDoRegistro(const QString& campo) const;
     QLineEdit* caixa(QGridLayout* g, int linha, int par, const QString& rotulo,
                      const QString& campo, const QString& mascara = QString(), int pares = 1);
     // A chooser of codes by name, filled from `fonte` on each opening.

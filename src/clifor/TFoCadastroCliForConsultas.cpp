@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 
 void TFoCadastroCliFor::ligarRelatorios(TFoRelCadCliFor* cadastro,
@@ -48,6 +50,13 @@ void TFoCadastroCliFor::criarMenuConsultas() {
             if (a->objectName() == "Captura Dados do Cliente")
                 a->setVisible(Sess().IntegraTecDataSoft);
     });
+
+    // The document box's own button looks its CNPJ up.
+    QAction* busca = documento_->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                                           QLineEdit::TrailingPosition);
+    busca->setObjectName("BuscaCnpj");
+    busca->setToolTip("Consulta CNPJ");
+    connect(busca, &QAction::triggered, this, &TFoCadastroCliFor::consultarCnpj);
 
     // The searches go before the grid's export.
     QAction* antes = nullptr;
@@ -107,11 +116,22 @@ void TFoCadastroCliFor::pesquisaAvancada() {
         posicionarParte(pesquisaAvancada_->codigo());
 }
 
+QLineEdit* TFoCadastroCliFor::caixaDoRegistro(const QString& campo) const {
+    // Side panels (contacts, children) have boxes of the same names; the
+    // party's own come first, on the address page, then on the others.
+    if (campo == "NOME")
+        return nome_;
+    for (int i = 1; i < paginas_->count(); ++i)
+        if (auto* e = paginas_->widget(i)->findChild<QLineEdit*>(campo))
+            return e;
+    return nullptr;
+}
+
 void TFoCadastroCliFor::consultarCnpj() {
     QList<QLineEdit*> alvos{documento_};
     for (const char* campo :
          {"NOME", "ENDERECO", "NUMERO", "COMPLEMENTO", "BAIRRO", "COD_CEPEND", "CIDADE", "ESTADO"})
-        alvos << paginas_->findChild<QLineEdit*>(campo);
+        alvos << caixaDoRegistro(campo);
     const QString antes = documento_->text();
     ConsultaCnpj(LimparDocumento(antes), !modo_.isEmpty(), alvos, this);
     if (!modo_.isEmpty() && documento_->text() != antes) {
@@ -128,7 +148,12 @@ void TFoCadastroCliFor::informacoesCadastrais() {
 }
 
 void TFoCadastroCliFor::capturarDados() {
-    if (!Sess().IntegraTecDataSoft || modo_.isEmpty())
+    if (!Sess().IntegraTecDataSoft)
+        return;
+    // From the list the capture goes into the party shown, in alteration.
+    if (modo_.isEmpty())
+        alterar();
+    if (modo_.isEmpty())
         return;
     if (!Confirmar("Deseja tentar localizar os dados na base da TecSoft? Se sim, na próxima "
                    "janela digite o cnpj ou cpf \nsomente com numeros para tentar localizar os "
@@ -138,7 +163,7 @@ void TFoCadastroCliFor::capturarDados() {
     for (const char* campo : {"NOME", "INSC_EST", "FANTASIA", "ENDERECO", "BAIRRO", "CIDADE",
                               "COD_CEPEND", "ESTADO", "TELEFONE1", "TELEFONE2", "E_Mail",
                               "NOM_CONTAT", "CodMunicipio", "DATANASC", "DataAberturaEmp"})
-        alvos << paginas_->findChild<QLineEdit*>(campo);
+        alvos << caixaDoRegistro(campo);
     const QString antes = documento_->text();
     TfoIntegraTecDataSoft captura(this);
     captura.abrir(modo_ == "A" ? dm_->TClifor.campo("CGC").texto() : QString(), alvos);

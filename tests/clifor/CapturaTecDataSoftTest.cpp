@@ -5,6 +5,7 @@
 #include "CliforTeste.h"
 
 #include "clifor/CapturaTecDataSoft.h"
+#include "clifor/TFoCadastroCliFor.h"
 #include "clifor/TfoIntegraTecDataSoft.h"
 #include "services/JanelaModal.h"
 
@@ -161,6 +162,27 @@ TEST_F(CapturaTecDataSoft, DataDeAberturaSoParaEmpresaENascimentoSoParaPessoa) {
     EXPECT_EQ(textosAlvos()[TfoIntegraTecDataSoft::Documento], "52998224725");
     EXPECT_EQ(textosAlvos()[TfoIntegraTecDataSoft::Nascimento], "02/02/1980");
     EXPECT_EQ(textosAlvos()[TfoIntegraTecDataSoft::Abertura], "");
+}
+
+TEST_F(CapturaTecDataSoft, CadastroEmAlteracaoRecebeOsDados) {
+    Sess().FatModNf = 19; // no access code for the window
+    Sess().IntegraTecDataSoft = true;
+    parte(1, "NOME ANTIGO", {{"CGC", CnpjA}, {"FANTASIA", "ANTIGA"}});
+    resposta("00-00 = OK\n03-01 = NOME NOVO LTDA\n03-02 = NOVA\n03-12 = 15032010\n");
+    TFoCadastroCliFor janela;
+    ASSERT_TRUE(janela.abrir());
+    InstalarExibirModal([](QDialog& d) {
+        auto& j = static_cast<TfoIntegraTecDataSoft&>(d);
+        j.consultar();
+        j.aplicarDados();
+        return j.result();
+    });
+    janela.capturarDados();
+    EXPECT_EQ(janela.modo(), "A");
+    EXPECT_EQ(pedido(), "00-00 = INF\r\n03-00 = " + CnpjA + "\r\n");
+    EXPECT_EQ(janela.dm().TClifor.campo("NOME").texto(), "NOME NOVO LTDA");
+    EXPECT_EQ(janela.dm().TClifor.campo("FANTASIA").texto(), "NOVA");
+    EXPECT_EQ(janela.dm().TClifor.campo("DataAberturaEmp").texto(), "15/03/2010");
 }
 
 } // namespace

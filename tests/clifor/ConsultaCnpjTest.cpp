@@ -5,6 +5,7 @@
 #include "CliforTeste.h"
 
 #include "clifor/ConsultaCnpj.h"
+#include "clifor/TFoCadastroCliFor.h"
 #include "clifor/TfoConsultaCnpj.h"
 #include "services/JanelaModal.h"
 #include "services/Navegador.h"
@@ -187,6 +188,22 @@ TEST_F(ConsultaCnpjTeste, SemMarcarNadaVaiParaOCliente) {
     });
     ConsultaCnpj("11222333000181", false, alvos);
     EXPECT_EQ(textosAlvos(), QStringList(9));
+}
+
+TEST_F(ConsultaCnpjTeste, MarcarNoClienteEmAlteracaoPreencheAParte) {
+    Sess().FatModNf = 19; // no access code for the window
+    parte(1, "NOME ANTIGO", {{"CGC", "12ABC34501DE35"}, {"ENDERECO", "RUA VELHA"}});
+    TFoCadastroCliFor janela;
+    ASSERT_TRUE(janela.abrir());
+    janela.alterar();
+    ASSERT_EQ(janela.modo(), "A");
+    conduzir([](TfoConsultaCnpj& j) { j.marcarNoCliente(); });
+    janela.consultarCnpj();
+    const auto campo = [&janela](const char* c) { return janela.dm().TClifor.campo(c).texto(); };
+    EXPECT_EQ((QStringList{campo("CGC"), campo("NOME"), campo("ENDERECO"), campo("NUMERO"),
+                           campo("COD_CEPEND"), campo("CIDADE")}),
+              (QStringList{"12ABC34501DE35", "TINTAS ALFA & CIA LTDA", "R JOSE PAULINO", "1250",
+                           "13013001", "CAMPINAS"}));
 }
 
 TEST_F(ConsultaCnpjTeste, RotuloNaUltimaLinhaNaoPreencheNada) {

@@ -1,5 +1,6 @@
 #include "Configuracao.h"
 
+#include "clifor/ConsultaCnpj.h"
 #include "services/ImpressoraTexto.h"
 #include "services/LayoutGrade.h"
 #include "session/Sessao.h"
@@ -171,6 +172,17 @@ bool Configuracao::ler(const QString& caminho, QString& erro) {
     aliasPermissoes = ini.value("Permissoes/AliasPermissoes", "Orvalo").toString().trimmed();
     if (aliasPermissoes.isEmpty())
         aliasPermissoes = "Orvalo";
+    enderecoConsultaCnpj = ini.value("ConsultaCnpj/Endereco").toString().trimmed();
+    const QString integra = ini.value("TecDataSoft/Integra", "false").toString();
+    if (!lerLogico(integra, integraTecDataSoft)) {
+        erro = "Valor inválido para Integra em [TecDataSoft] de " + nome + ": \"" + integra +
+               "\" (use true ou false).";
+        return false;
+    }
+    caminhoTecDataSoft = ini.value("TecDataSoft/Caminho").toString().trimmed();
+    // A path with a drive letter is kept as the system stores paths.
+    if (QRegularExpression("^[A-Za-z]:").match(caminhoTecDataSoft).hasMatch())
+        caminhoTecDataSoft.replace('/', '\\');
 
     impressorasCompartilhadas.clear();
     for (const QString& item : ini.value("Impressoras/Compartilhadas").toStringList()) {
@@ -226,6 +238,9 @@ void Configuracao::aplicar() const {
     SessaoBanco::padrao().definirAlias("Orvalo", parametrosAlias);
     Sess().UsaPermissoes = usaPermissoes;
     Sess().AliasPermissoes = aliasPermissoes;
+    DefinirEnderecoConsultaCnpj(enderecoConsultaCnpj);
+    Sess().IntegraTecDataSoft = integraTecDataSoft;
+    Sess().CaminhoTecDataSoft = caminhoTecDataSoft;
     ImpressoraTexto::definirCompartilhadas(impressorasCompartilhadas);
     DefinirPastaPrograma(pastaProgramaHost());
 }

@@ -42,6 +42,11 @@ public:
     QString pastaPrograma;
     bool usaPermissoes = false;
     QString aliasPermissoes = "Orvalo";
+    // The revenue service's CNPJ query page; empty keeps the built-in one.
+    QString enderecoConsultaCnpj;
+    // The TecDataSoft capture: its switch and the program's path.
+    bool integraTecDataSoft = false;
+    QString caminhoTecDataSoft;
     // Shared printers: "\\SERVIDOR\EPSON" (upper case) -> CUPS queue.
     QMap<QString, QString> impressorasCompartilhadas;
 

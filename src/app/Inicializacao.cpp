@@ -7,7 +7,11 @@
 #include "clifor/TDMClifor.h"
 #include "clifor/TFoCadEmailsClifor.h"
 #include "clifor/TFoCadastroCliFor.h"
+#include "clifor/TFoCadastroCliFor_MedidasConfec.h"
+#include "clifor/TFoRelCadCliFor.h"
 #include "clifor/TfoCadEnderecos.h"
+#include "clifor/TfoInfCadastrais.h"
+#include "clifor/TfoRelClientesPorCidade.h"
 #include "costs/TDMConsCusto.h"
 #include "costs/TFoCadastroMoedas.h"
 #include "costs/TFoCadastroValores.h"
@@ -94,4 +98,7 @@ void CriarModulos(Modulos& m) {
                             &m.criar<TfoRecebeObsFornProd>());
     // The party register opens the code ranges, addresses and e-mails.
     cadClifor.ligarJanelas(&limites, &m.criar<TfoCadEnderecos>(), &m.criar<TFoCadEmailsClifor>());
+    cadClifor.ligarRelatorios(&m.criar<TFoRelCadCliFor>(), &m.criar<TfoRelClientesPorCidade>());
+    cadClifor.ligarInformacoes(&m.criar<TfoInfCadastrais>());
+    cadClifor.ligarMedidas(&m.criar<TFoCadastroCliFor_MedidasConfec>());
 }

@@ -10,18 +10,6 @@
 
 namespace {
 
-QString digitoVerificador(const QString& digitos, int pesoInicial, int pesoMaximo) {
-    // Weights run down from the left and wrap at 2 back to 9 for the CNPJ.
-    int soma = 0;
-    int peso = pesoInicial;
-    for (QChar c : digitos) {
-        soma += c.digitValue() * peso;
-        peso = peso == 2 ? pesoMaximo : peso - 1;
-    }
-    const int resto = soma % 11;
-    return QString::number(resto < 2 ? 0 : 11 - resto);
-}
-
 struct Faixa {
     const char* sufixo;
     int de, ate;
@@ -38,7 +26,7 @@ struct Parte {
     int tipo; // kind: 1 client ... 6 diverse creditor
     const char* nome;
     const char* fantasia;
-    const char* documento; // CNPJ base (12 digits) or CPF base (9 digits)
+    const char* documento; // CNPJ base (12 characters) or CPF base (9 digits)
     const char* endereco;
     int numero;
     const char* bairro;
@@ -63,6 +51,9 @@ const Parte partes[] = {
      "55093300"},
     {5, 1, "COMPANHIA MINEIRA DE TINTAS LTDA", "*CIA MINEIRA", "912345670001", "AV. DO CONTORNO",
      4520, "FUNCIONARIOS", "BELO HORIZONTE", "MG", "30110039", "3106200", "31", "32614800"},
+    // A company of the alphanumeric CNPJs given out since July 2026.
+    {6, 1, "TINTAS NOVA ERA LTDA", "NOVA ERA", "12ABC34501DE", "RUA BARAO DE JAGUARA", 1200,
+     "CENTRO", "CAMPINAS", "SP", "13015002", "3509502", "19", "32315566"},
     {5001, 2, "CARLOS EDUARDO PEREIRA", "", "987654321", "RUA DO ROSARIO", 88, "CENTRO", "JUNDIAÍ",
      "SP", "13201000", "3525904", "11", "45821010"},
     {5101, 3, "QUIMICA PIGMENTOS DO BRASIL S/A", "QUIPIBRA", "345678900001",
@@ -329,23 +320,101 @@ void criarDadosClientes(const QString& banco, int filial) {
               {"Dt_manutencao", hoje}}});
 }
 
+// Receivable titles of the first two clients with their write-offs: paid
+// early, on time, late, partly paid, open and one written off under a
+// history that is not registered; the credit in use shows from these.
+void criarTitulos(const QString& banco, int filial) {
+    inserir(banco, "Histcc", 1,
+            {{{"Cod_Histo", 1}, {"Descricao", "RECEBIMENTO"}, {"Tipo_Histo", "1"}},
+             {{"Cod_Histo", 2}, {"Descricao", "DESCONTO CONCEDIDO"}, {"Tipo_Histo", "1"}},
+             {{"Cod_Histo", 3}, {"Descricao", "PRORROGACAO"}, {"Tipo_Histo", "2"}}});
+    const QDate hoje = Relogio::atual().hoje();
+    const struct {
+        int cliente;
+        const char* duplicata;
+        int entrada, vencimento, pagamento; // days from today; pagamento 0: open
+        double valor;
+        int nota;
+    } titulos[] = {
+        {1, "001001/1", -120, -90, -92, 4200.0, 1001},
+        {1, "001001/2", -120, -60, -60, 4200.0, 1001},
+        {1, "001002/1", -45, -15, -5, 3150.0, 1002},
+        {1, "001003/1", -20, 10, 0, 5800.0, 1003},
+        {1, "001003/2", -20, 40, 0, 5800.0, 1003},
+        {2, "002001/1", -60, -30, 0, 2750.0, 2001},
+        {2, "002002/1", -10, 20, 0, 1980.0, 2002},
+    };
+    for (const auto& t : titulos) {
+        Valores linha{{"Filial", filial},
+                      {"Sistema", "0"},
+                      {"Cod_Clifor", t.cliente},
+                      {"DUPLICATA", t.duplicata},
+                      {"DATA_ENT", hoje.addDays(t.entrada)},
+                      {"Data_Ven", hoje.addDays(t.vencimento)},
+                      {"DATA_PAG", t.pagamento ? QVariant(hoje.addDays(t.pagamento)) : QVariant()},
+                      {"Valor", t.valor},
+                      {"Nota", t.nota},
+                      {"TIPO_VCTO", "1"}};
+        Tabela d("Duplicat");
+        abrir(d, banco);
+        if (d.localizarChave({filial, "0", t.cliente, t.duplicata, hoje.addDays(t.entrada)}))
+            continue;
+        d.incluir();
+        for (const auto& [campo, valor] : linha)
+            d.campo(campo).definir(valor);
+        d.gravar();
+        const auto baixa = [&](int sequencia, int historico, double valor) {
+            Tabela b("BAIXADPL");
+            abrir(b, banco);
+            b.incluir();
+            b.campo("Filial").definir(filial);
+            b.campo("SISTEMA").definir("0");
+            b.campo("Cod_Clifor").definir(t.cliente);
+            b.campo("DUPLICATA").definir(t.duplicata);
+            b.campo("DATA_ENT").definir(hoje.addDays(t.entrada));
+            b.campo("Sequencia").definir(sequencia);
+            b.campo("Data_Baixa").definir(hoje.addDays(t.pagamento ? t.pagamento : -1));
+            b.campo("Cod_Histo").definir(historico);
+            b.campo("Valor").definir(valor);
+            b.gravar();
+        };
+        if (t.pagamento) {
+            baixa(1, 1, t.valor - 50.0);
+            baixa(2, 2, 50.0);
+        }
+        if (QString(t.duplicata) == "002001/1") {
+            baixa(1, 1, 1000.0);
+            baixa(2, 9, 250.0); // history 9 is not registered
+        }
+    }
+}
+
 } // namespace
-
-QString CompletarCNPJ(const QString& base12) {
-    QString n = base12 + digitoVerificador(base12, 5, 9);
-    return n + digitoVerificador(n, 6, 9);
-}
-
-QString CompletarCPF(const QString& base9) {
-    QString n = base9 + digitoVerificador(base9, 10, 10);
-    return n + digitoVerificador(n, 11, 11);
-}
 
 void CriarDemoClifor(const QString& banco, int filial) {
     criarFaixas(banco, filial);
     criarPartes(banco, filial);
     criarCadastrosAuxiliares(banco);
     criarDadosClientes(banco, filial);
+    criarTitulos(banco, filial);
+    inserir(banco, "Clifor_MedidasConfec", 4,
+            {{{"Filial", filial},
+              {"Cod_clifor", 3},
+              {"Data", Relogio::atual().hoje()},
+              {"Numero", 1},
+              {"Jqt_Modelo", "RACING"},
+              {"Jqt_OmbroaOmbro", "44"},
+              {"Jqt_ComprimentoManga", "62"},
+              {"Jqt_Peito", "96"},
+              {"Jqt_Cintura", "78"},
+              {"Jqt_Biceps", "31"},
+              {"Calca_Modelo", "TOURING"},
+              {"Calca_Cintura", "76"},
+              {"Calca_Quadril", "98"},
+              {"Calca_EntrePerna", "80"},
+              {"Feira", "SALAO DUAS RODAS"},
+              {"Cores", "PRETO / VERMELHO"},
+              {"ObsJaqueta", "Proteções de ombro e cotovelo removíveis."}}});
     const QString pasta = PastaDados();
     if (!pasta.isEmpty())
         CarregarTabelasReferencia(banco, pasta);

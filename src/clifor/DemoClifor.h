@@ -5,8 +5,13 @@
 // in PAISES, credit ratings, regions, payment terms, sellers, a tax framing
 // with its services, and for the first clients their commercial data,
 // sellers per product group, further addresses, contacts, remarks and
-// e-mails; then the reference tables (TabelasReferencia.h).
+// e-mails, and receivable titles of the first two clients with their
+// write-offs (one under an unregistered history), clothing measures of
+// client 3; client 6 holds an alphanumeric CNPJ; then the reference tables
+// (TabelasReferencia.h).
 #pragma once
+
+#include "services/DigitosVerificadores.h" // CompletarCNPJ, CompletarCPF
 
 #include <QString>
 
@@ -15,8 +20,3 @@
 // reference tables come from the folder PastaDados() finds; without one
 // they are left out. Throws ErroBanco on a store failure.
 void CriarDemoClifor(const QString& banco, int filial);
-
-// The 14-digit CNPJ of a 12-digit base, and the 11-digit CPF of a 9-digit
-// base, with their modulus-11 check digits appended.
-QString CompletarCNPJ(const QString& base12);
-QString CompletarCPF(const QString& base9);

@@ -17,13 +17,14 @@ QString LimparDocumento(const QString& texto) {
 bool DocumentoValido(const QString& documento) {
     if (documento.isEmpty())
         return true;
-    const bool cpf = documento.size() <= 11;
+    // A document with a letter is an alphanumeric CNPJ, never a CPF.
     const bool digitos = std::all_of(documento.begin(), documento.end(),
                                      [](QChar c) { return c >= '0' && c <= '9'; });
-    if (digitos)
-        return cpf ? ValidarCPF(documento, true) : ValidarCGC(documento, true);
-    // The check digits stop silently at a non-digit; the operator still
-    // needs to hear why the document is refused.
+    const bool cpf = digitos && documento.size() <= 11;
+    if (cpf ? ValidarCPF(documento, false) : ValidarCGC(documento, false))
+        return true;
+    // The check digits stop silently at a character outside the base; the
+    // operator still needs to hear why the document is refused.
     Dialogos::atual().mensagem(TipoMensagem::Erro, "Atenção",
                                cpf ? "CPF Invalido" : "C.G.C. Invalido", Botoes::Ok);
     return false;

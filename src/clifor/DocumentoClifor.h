@@ -7,12 +7,11 @@
 class SessaoBanco;
 
 // What the operator typed, as stored: ".", "/", "-" and blanks dropped and
-// the rest upper-cased. Letters stay (the alphanumeric CNPJ), and are
-// refused by the check below.
+// the rest upper-cased. Letters stay (the alphanumeric CNPJ).
 QString LimparDocumento(const QString& texto);
 
 // True for an empty document (nothing to check) and for a valid one: up to
-// 11 characters checked as a CPF, longer ones as a CNPJ. Otherwise shows
+// 11 digits checked as a CPF, longer ones and any with a letter as a CNPJ. Otherwise shows
 // "Atenção" / "CPF Invalido" or "C.G.C. Invalido" (also for letters and
 // other non-digits) and returns false.
 bool DocumentoValido(const QString& documento);

@@ -90,6 +90,7 @@ TFoCadastroCliFor::TFoCadastroCliFor(QWidget* parent)
                 [this, w](const QPoint& p) { menu_->popup(w->mapToGlobal(p)); });
     }
     criarMenu();
+    criarMenuConsultas();
 
     auto* botoes = new QHBoxLayout;
     criarBotoes(botoes);
@@ -331,8 +332,10 @@ void TFoCadastroCliFor::incluir() {
     const bool ok = dm_->Incluir([this](const FaixasCodigo& faixas) {
         return limites_ ? limites_->executar(faixas) : QString();
     });
-    if (ok)
+    if (ok) {
         comecarEdicao("I");
+        capturarDados();
+    }
 }
 
 void TFoCadastroCliFor::alterar() {

@@ -42,6 +42,12 @@ class QTabWidget;
 class TfoConsultaMovProduto;
 class QTableView;
 class TFoCadEmailsClifor;
+class TFoRelCadCliFor;
+class TfoPesqAvancadaClifor;
+class TfoPesquisaCliFor;
+class TfoRelClientesPorCidade;
+class TfoInfCadastrais;
+class TFoCadastroCliFor_MedidasConfec;
 class TLimiteCodigo;
 class TfoCadEnderecos;
 class VinculoCampos;
@@ -56,6 +62,11 @@ public:
                       TFoCadEmailsClifor* emails);
     // "Movimentação do Cliente" opens the movements on the current party.
     void ligarMovimentos(TfoConsultaMovProduto* movimentos);
+
+    // The reports opened from the pop-up menu, created at start-up.
+    void ligarRelatorios(TFoRelCadCliFor* cadastro, TfoRelClientesPorCidade* porCidade);
+    void ligarInformacoes(TfoInfCadastrais* informacoes) { informacoes_ = informacoes; }
+    void ligarMedidas(TFoCadastroCliFor_MedidasConfec* medidas) { medidas_ = medidas; }
 
     TDMCadClifor& dm() { return *dm_; }
     const QString& modo() const { return modo_; }
@@ -90,6 +101,19 @@ public:
     void enderecos();
     void trocarSistema();
     void logAlteracoes();
+    // The party searches position the list on the party chosen.
+    void pesquisarParte();
+    void pesquisaAvancada();
+    void relatorioCompleto();
+    void relatorioPorCidade();
+    // The revenue service's record of the document; in an edit its
+    // "Marcar no Cliente" fills document, name and address.
+    void consultarCnpj();
+    void informacoesCadastrais();
+    // The customer-data capture, when the TecDataSoft switch is on: after
+    // its question, fills the boxes of the party being edited.
+    void capturarDados();
+    void medidas();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -106,6 +130,11 @@ private:
     QWidget* criarPaginaVendedores();
     void criarBotoes(QHBoxLayout* layout);
     void criarMenu();
+    void criarMenuConsultas();
+    void mostrarJanela(QWidget* janela);
+    void posicionarParte(int codigo);
+    // The registration's box of field `campo` that the lookups fill.
+    QLineEdit* caixaDoRegistro(const QString& campo) const;
     QLineEdit* caixa(QGridLayout* g, int linha, int par, const QString& rotulo,
                      const QString& campo, const QString& mascara = QString(), int pares = 1);
     // A chooser of codes by name, filled from `fonte` on each opening.
@@ -136,6 +165,12 @@ private:
     TLimiteCodigo* limites_ = nullptr;
     TfoCadEnderecos* enderecos_ = nullptr;
     TFoCadEmailsClifor* emails_ = nullptr;
+    TFoRelCadCliFor* relatorioCompleto_ = nullptr;
+    TfoRelClientesPorCidade* relatorioPorCidade_ = nullptr;
+    TfoInfCadastrais* informacoes_ = nullptr;
+    TFoCadastroCliFor_MedidasConfec* medidas_ = nullptr;
+    TfoPesquisaCliFor* pesquisaParte_;
+    TfoPesqAvancadaClifor* pesquisaAvancada_;
     QString modo_;
     // The credit limit when its box took the focus.
     QVariant limiteAoEntrar_;

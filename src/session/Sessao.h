@@ -47,6 +47,10 @@ struct DadosSessao {
     QString LogTabela;
     QString LogRegistro;
     QString LogOperacao;
+    // The customer-data capture from the TecDataSoft program: the switch
+    // that offers it and the program's stored path ([TecDataSoft]).
+    bool IntegraTecDataSoft = false;
+    QString CaminhoTecDataSoft;
     // Catalogue code of the company rows are copied to; chosen once.
     QString EmpresaDestino;
 };

@@ -6,6 +6,7 @@
 #include "clifor/DemoClifor.h"
 #include "products/IntervalosCodigo.h"
 #include "services/DigitosVerificadores.h"
+#include "services/SaldoLimiteCredito.h"
 #include "services/TabelasReferencia.h"
 #include "session/Sessao.h"
 #include "store/Consulta.h"
@@ -84,6 +85,15 @@ TEST_F(DemoClifor, PartesDentroDasFaixasComDocumentosEMunicipiosValidos) {
     EXPECT_TRUE(dialogos->textos().isEmpty());
     EXPECT_EQ(contar("SELECT COUNT(*) FROM CLIFOR WHERE Filial = 2"),
               contar("SELECT COUNT(*) FROM CLIFOR WHERE Filial = 1"));
+    EXPECT_EQ(contar("SELECT COUNT(*) FROM CLIFOR WHERE CGC = '12ABC34501DE35'"), 2);
+
+    // The credit in use: client 1 owes its two open titles; client 2's
+    // unregistered history leaves only its newer title.
+    EXPECT_EQ(SaldoLimiteCredito(1, 0).dezMilesimos(), 116000000);
+    EXPECT_EQ(SaldoLimiteCredito(2, 0).dezMilesimos(), 19800000);
+    EXPECT_EQ(dialogos->textos(),
+              QStringList{"Historico baixa duplicata não cadastrado:\r\rDuplicata : 002001/1 "
+                          "*** Histórico : 9"});
 }
 
 } // namespace

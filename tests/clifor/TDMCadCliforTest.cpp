@@ -123,7 +123,10 @@ TEST_F(CadastroClifor, MesmoDocumentoRecusadoNoTipoEAceitoEntreTipos) {
         {"11222333000182", false, "C.G.C. Invalido"},
         {"529.982.247-25", true, ""},
         {"52998224724", false, "CPF Invalido"},
-        {"abc", false, "CPF Invalido"},
+        {"abc", false, "C.G.C. Invalido"}, // a letter makes it a CNPJ
+        {"12.abc.345/01de-36", false, "C.G.C. Invalido"},
+        {"12.abc.345/01de-35", true, ""},
+        {"ABC4567890", false, "C.G.C. Invalido"},
         {"44.555.666/0001-xx", false, "C.G.C. Invalido"},
         {"1234567890123456", false, "C.G.C. Invalido"},
         {"", true, ""},

@@ -79,6 +79,24 @@ TEST_F(DigitosVerificadoresTest, CNPJSoDigitosComVerificadoresCertos) {
     conferir(ValidarCGC, casos, AvisoCGC);
 }
 
+TEST_F(DigitosVerificadoresTest, CNPJAlfanumericoValeCodigoAsciiMenos48) {
+    const Caso casos[] = {
+        {"12ABC34501DE35", true, false},
+        {"ZZZZZZZZZZZZ62", true, false},
+        {"12ABC34501DE36", false, true},
+        {"12ABC34501DE53", false, true},
+        {"12ABC34501DEA5", false, true}, // check digits are never letters
+        {"12ABC34501DE3Z", false, true},
+        {"12abc34501de35", false, false}, // lower case is outside the base
+        {"12ABC34501D-35", false, false},
+        {"12ÁBC34501DE35", false, false},
+    };
+    conferir(ValidarCGC, casos, AvisoCGC);
+    EXPECT_EQ(CompletarCNPJ("12ABC34501DE"), "12ABC34501DE35");
+    EXPECT_EQ(CompletarCNPJ("112223330001"), "11222333000181");
+    EXPECT_EQ(CompletarCPF("529982247"), "52998224725");
+}
+
 TEST_F(DigitosVerificadoresTest, CPFSoDigitosComVerificadoresCertos) {
     const Caso casos[] = {
         {"52998224725", true, false},  {"11144477735", true, false},

@@ -292,6 +292,93 @@ void RegistrarCadastrosAuxiliares() {
 
 } // namespace
 
+// The receivables and payables of the financial module, only the columns
+// this program reads: titles, their write-offs and the write-off histories.
+void RegistrarTitulos() {
+    Definicao("Duplicat")
+        .shortInt("Filial")
+        .texto("Sistema", 1)
+        .longInt("Cod_Clifor")
+        .texto("DUPLICATA", 12)
+        .data("DATA_ENT")
+        .data("Data_Ven")
+        .data("DATA_PAG")
+        .money("Valor")
+        .longInt("Nota")
+        .texto("TIPO_VCTO", 1)
+        .chave({"Filial", "Sistema", "Cod_Clifor", "DUPLICATA", "DATA_ENT"})
+        .registrar();
+    Definicao("BAIXADPL")
+        .shortInt("Filial")
+        .texto("SISTEMA", 1)
+        .longInt("Cod_Clifor")
+        .texto("DUPLICATA", 12)
+        .data("DATA_ENT")
+        .shortInt("Sequencia")
+        .data("Data_Baixa")
+        .shortInt("Cod_Histo")
+        .money("Valor")
+        .chave({"Filial", "SISTEMA", "Cod_Clifor", "DUPLICATA", "DATA_ENT", "Sequencia"})
+        .registrar();
+    Definicao("Histcc")
+        .shortInt("Cod_Histo")
+        .texto("Descricao", 30)
+        .texto("Tipo_Histo", 1)
+        .chave({"Cod_Histo"})
+        .registrar();
+}
+
+// Clothing measures per party and date, for the garment makers.
+void RegistrarMedidasConfec() {
+    Definicao d("Clifor_MedidasConfec");
+    d.shortInt("Filial").longInt("Cod_clifor").data("Data").shortInt("Numero");
+    for (const char* n : {"Jqt_Modelo",
+                          "Jqt_OmbroaOmbro",
+                          "Jqt_AlturaCosta",
+                          "Jqt_AlturaCotovelo1",
+                          "Jqt_AlturaCotovelo2",
+                          "Jqt_AlturaCotovelo3",
+                          "Jqt_Ombro",
+                          "Jqt_OmbroHSeio",
+                          "Jqt_ComprimentoManga",
+                          "Jqt_Peito",
+                          "Jqt_Barriga",
+                          "Jqt_Cintura",
+                          "Jqt_ACava",
+                          "Jqt_Biceps",
+                          "Jqt_Pescoco",
+                          "Jqt_AnteBraco",
+                          "Jqt_Punho",
+                          "Jqt_GolaStrech",
+                          "Calca_Modelo",
+                          "Calca_Cintura",
+                          "Calca_Quadril",
+                          "Calca_ComprimetoTotal",
+                          "Calca_EntrePerna",
+                          "Calca_AlturaJoelho",
+                          "Calca_AlturaJoelho2",
+                          "Calca_CircCoxa",
+                          "Calca_AcJoe",
+                          "Calca_LarguraPanturrilha"})
+        d.texto(n, 20);
+    d.data("Embarque_DtPrev")
+        .logico("EmbarquePago")
+        .longInt("Embarque_Vendedor")
+        .texto("Aces_BotaNro", 10)
+        .logico("Aces_Luva")
+        .logico("Aces_Protetor")
+        .logico("Aces_MalaTanque")
+        .logico("Aces_Alforge")
+        .memo("ObsCalca")
+        .memo("ObsJaqueta")
+        .texto("Feira", 40)
+        .longInt("Ordem")
+        .logico("Confirma")
+        .texto("Cores", 60)
+        .chave({"Filial", "Cod_clifor", "Data", "Numero"})
+        .registrar();
+}
+
 void RegistrarTabelasClifor() {
     RegistrarClifor();
     RegistrarClifor2();
@@ -402,4 +489,7 @@ void RegistrarTabelasClifor() {
         .texto("Cpf", 14)
         .chave({"Filial", "Cod_Clifor", "Dt_Altera"})
         .registrar();
+
+    RegistrarTitulos();
+    RegistrarMedidasConfec();
 }

@@ -23,14 +23,12 @@
 #include "formulas/TfoRelFormula.h"
 #include "formulas/TfoRelRotuloFormula.h"
 #include "formulas/TfoSubstComponentes.h"
-#include "products/TFoCadProduto.h"
-#include "stock/TfoAtuCustoMedio.h"
 #include "importacao/TfoImportaDados.h"
+#include "products/TFoCadProduto.h"
 #include "services/TFoScript.h"
 #include "session/AutorizarAcesso.h"
-
-#include "session/AutorizarAcesso.h"
 #include "session/Sessao.h"
+#include "stock/TfoAtuCustoMedio.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 #include "app/Demonstracao.h"
 #include "app/TDMFilial.h"
 #include "session/Sessao.h"
-#include "store/InjecaoFalhas.h"
 #include "store/Caminhos.h"
+#include "store/InjecaoFalhas.h"
 #include "store/SessaoBanco.h"
 #include "store/Tabela.h"
 #include "store/tabelas/Tabelas.h"
@@ -12,9 +12,9 @@
 #include "CatalogoTeste.h"
 #include "app/TMenuFilial.h"
 #include "app/TfoMenuEmpresa.h"
+#include "importacao/ImportacaoParadox.h"
 #include "services/Dinheiro.h"
 #include "stock/CalculaCustoMedio.h"
-#include "importacao/ImportacaoParadox.h"
 
 #include <QDir>
 #include <QFile>

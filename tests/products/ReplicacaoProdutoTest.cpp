@@ -7,8 +7,8 @@
 
 #include "products/ReplicacaoProduto.h"
 #include "products/TDMCadProduto.h"
-#include "store/InjecaoFalhas.h"
 #include "store/DefTabela.h"
+#include "store/InjecaoFalhas.h"
 #include "store/TransacaoBanco.h"
 
 #include <algorithm>

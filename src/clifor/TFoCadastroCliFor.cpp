@@ -287,6 +287,7 @@ void TFoCadastroCliFor::atualizarEstado() {
     alterar_->setEnabled(!editando && temParte);
     consultar_->setEnabled(!editando && temParte);
     excluir_->setEnabled(!editando && temParte);
+    imprimir_->setEnabled(!editando);
     gravar_->setEnabled(editando && !lado);
     cancelar_->setEnabled(editando && !lado);
     paginas_->setTabEnabled(0, !editando);

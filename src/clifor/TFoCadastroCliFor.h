@@ -217,6 +217,7 @@ private:
     QPushButton* incluir_;
     QPushButton* alterar_;
     QPushButton* consultar_;
+    QPushButton* imprimir_;
     QPushButton* excluir_;
     QPushButton* gravar_;
     QPushButton* cancelar_;

@@ -543,8 +543,7 @@ void TFoCadastroCliFor::criarBotoes(QHBoxLayout* l) {
     gravar_ = NovoBotao("Gravar", this, l);
     cancelar_ = NovoBotao("Cancelar", this, l);
     l->addStretch();
-    // The party reports come with their own windows.
-    NovoBotao("Imprimir", this, l)->setEnabled(false);
+    imprimir_ = NovoBotao("Imprimir", this, l);
     QPushButton* fechar = NovoBotao("Fechar", this, l);
     connect(incluir_, &QPushButton::clicked, this, &TFoCadastroCliFor::incluir);
     connect(alterar_, &QPushButton::clicked, this, &TFoCadastroCliFor::alterar);
@@ -552,5 +551,6 @@ void TFoCadastroCliFor::criarBotoes(QHBoxLayout* l) {
     connect(excluir_, &QPushButton::clicked, this, &TFoCadastroCliFor::excluir);
     connect(gravar_, &QPushButton::clicked, this, &TFoCadastroCliFor::gravar);
     connect(cancelar_, &QPushButton::clicked, this, &TFoCadastroCliFor::cancelar);
+    connect(imprimir_, &QPushButton::clicked, this, &TFoCadastroCliFor::relatorioCompleto);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
 }

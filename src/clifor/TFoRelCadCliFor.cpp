@@ -3,14 +3,12 @@
 #include "RelatorioCadastroClifor.h"
 #include "services/Botao.h"
 #include "services/ConfigImpressao.h"
-#include "services/ImpressoraTexto.h"
 #include "services/LembrancaJanela.h"
 #include "services/RelatorioTexto.h"
 #include "services/TeclaEnter.h"
 #include "services/TfoTipoImpr.h"
 #include "session/Dialogos.h"
 #include "session/Sessao.h"
-#include "store/ErroBanco.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -104,14 +102,6 @@ void TFoRelCadCliFor::ok() {
     f.codigoFinal = codigoFinal_->text().trimmed();
     f.inativos = inativos_->isChecked();
     setEnabled(false);
-    try {
-        ImprimirCadastroClifor(f, sessao_);
-    } catch (const ErroBanco& e) {
-        AbandonarRelatorio();
-        MostrarErro(e.texto());
-    } catch (const ErroSaidaTexto& e) {
-        AbandonarRelatorio();
-        MostrarErro(QString::fromLocal8Bit(e.what()));
-    }
+    EmitirRelatorio([&] { ImprimirCadastroClifor(f, sessao_); });
     setEnabled(true);
 }

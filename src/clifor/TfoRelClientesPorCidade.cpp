@@ -3,7 +3,6 @@
 #include "RelatorioClientesPorCidade.h"
 #include "services/Botao.h"
 #include "services/ConfigImpressao.h"
-#include "services/ImpressoraTexto.h"
 #include "services/LembrancaJanela.h"
 #include "services/RelatorioTexto.h"
 #include "services/TeclaEnter.h"
@@ -162,14 +161,6 @@ void TfoRelClientesPorCidade::ok() {
     f.separarEstados = separarEstados_->isChecked();
     f.inativos = inativos_->isChecked();
     setEnabled(false);
-    try {
-        ImprimirClientesPorCidade(f, sessao_);
-    } catch (const ErroBanco& e) {
-        AbandonarRelatorio();
-        MostrarErro(e.texto());
-    } catch (const ErroSaidaTexto& e) {
-        AbandonarRelatorio();
-        MostrarErro(QString::fromLocal8Bit(e.what()));
-    }
+    EmitirRelatorio([&] { ImprimirClientesPorCidade(f, sessao_); });
     setEnabled(true);
 }

@@ -14,6 +14,7 @@
 #include "session/Relogio.h"
 #include "session/Sessao.h"
 #include "store/Caminhos.h"
+#include "store/ErroBanco.h"
 
 #include <QApplication>
 #include <QDir>
@@ -382,4 +383,18 @@ QWidget* JanelaProgressoRelatorio() {
 
 void InstalarVisualizacao(AbrirVisualizacao abrir) {
     visualizacao() = abrir ? std::move(abrir) : AbrirVisualizacao(visualizacaoPadrao);
+}
+
+bool EmitirRelatorio(const std::function<void()>& emitir) {
+    try {
+        emitir();
+        return true;
+    } catch (const ErroBanco& e) {
+        AbandonarRelatorio();
+        MostrarErro(e.texto());
+    } catch (const ErroSaidaTexto& e) {
+        AbandonarRelatorio();
+        MostrarErro(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
 }

@@ -36,6 +36,9 @@ void FinalizarRelatorio();
 // After a failure: closes the output without handing it over (a queue gets
 // nothing) and closes the progress window.
 void AbandonarRelatorio();
+// Runs `emitir` (a whole report); a store or output failure abandons the
+// report and shows its text. False after a failure.
+bool EmitirRelatorio(const std::function<void()>& emitir);
 
 QString RemoverCaractere(const QString& texto, QChar caractere);
 QString Repetir(const QString& texto, int vezes);

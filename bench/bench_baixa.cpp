@@ -4,6 +4,7 @@
 // write-off deleted and written anew), and raw SQLite doing the same
 // reads, deletes, writes and commits. Prints notes per second.
 // Target: the first run under 5 s.
+#include "SqliteBruto.h"
 #include "formulas/BaixaMateriaPrima.h"
 #include "session/Sessao.h"
 #include "store/BancoSqlite.h"
@@ -26,32 +27,6 @@ constexpr int ItensPorNota = 3;
 constexpr int Formulas = 200;
 constexpr int ComponentesPorFormula = 4;
 constexpr int MateriasPrimas = 60;
-
-void exec(sqlite3* db, const char* sql) {
-    char* erro = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &erro) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, erro);
-        std::exit(1);
-    }
-}
-
-sqlite3_stmt* preparar(sqlite3* db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    return st;
-}
-
-void passo(sqlite3* db, sqlite3_stmt* st) {
-    const int rc = sqlite3_step(st);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    sqlite3_reset(st);
-}
 
 QByteArray DataDaNota(int nota) {
     return QString::asprintf("2008-02-%02d", nota % 28 + 1).toLatin1();

@@ -4,6 +4,7 @@
 // split into walk, look-ups, row writes and commits, a rerun (which writes
 // nothing), and raw SQLite doing the same reads, writes and commits.
 // Target: the bulk under 3 s.
+#include "SqliteBruto.h"
 #include "session/Sessao.h"
 #include "stock/AtualizacaoCustoMedio.h"
 #include "stock/CalculaCustoMedio.h"
@@ -24,36 +25,6 @@ namespace {
 constexpr int Produtos = 2000;
 constexpr int ItensPorProduto = 50;
 constexpr int ItensPorNota = 50;
-
-void exec(sqlite3* db, const char* sql) {
-    char* erro = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &erro) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, erro);
-        std::exit(1);
-    }
-}
-
-sqlite3_stmt* preparar(sqlite3* db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    return st;
-}
-
-void passo(sqlite3* db, sqlite3_stmt* st) {
-    const int rc = sqlite3_step(st);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    sqlite3_reset(st);
-}
-
-double segundos(qint64 ns) {
-    return double(ns) / 1e9;
-}
 
 // Item i of the month: its note (50 items of 50 products), day and class.
 struct Item {

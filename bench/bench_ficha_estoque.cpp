@@ -3,6 +3,7 @@
 // first page, recomputation of the average cost included (the first run
 // writes every item, a rerun writes nothing), against raw SQLite doing the
 // same reads and writes in the same run. Target: under 0.2 s.
+#include "SqliteBruto.h"
 #include "session/Sessao.h"
 #include "stock/CalculaCustoMedio.h"
 #include "stock/TFoFichadeEstoque.h"
@@ -28,36 +29,6 @@ constexpr int Produto = 1;
 // The same movements again, recomputed alone: how much of the card's
 // first run is the average cost writing its items.
 constexpr int Gemeo = 500;
-
-void exec(sqlite3* db, const char* sql) {
-    char* erro = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &erro) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, erro);
-        std::exit(1);
-    }
-}
-
-sqlite3_stmt* preparar(sqlite3* db, const char* sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", sql, sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    return st;
-}
-
-void passo(sqlite3* db, sqlite3_stmt* st) {
-    const int rc = sqlite3_step(st);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    sqlite3_reset(st);
-}
-
-double segundos(qint64 ns) {
-    return double(ns) / 1e9;
-}
 
 void Povoar(sqlite3* db) {
     exec(db, "BEGIN");
